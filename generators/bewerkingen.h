@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+// The four-operation generators. Each leaves its exercise in Opgave and sets VorigeUitkomst first.
+// Every call returns promptly for every argument: when no exercise that differs from the previous
+// answer turns up, the previous-answer rule is relaxed; when no exercise exists at all (a maximum
+// below KleinsteMaximum), Uitkomst is left empty and Links and Rechts are 0.
+void MaakOptelling(std::int32_t maximum, bool brug);
+void MaakAftrekking(std::int32_t maximum, bool brug);
+void MaakMaaltafel(std::int32_t maximum, std::int32_t tafel);
+void MaakDeeltafel(std::int32_t maximum, std::int32_t tafel);
+void MaakPlusOfMin(std::int32_t maximum, bool brug);
+void MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel);
+void MaakVierBewerkingen(std::int32_t maximum, bool brug);
+
+// The operation choices as numbered by the mental-arithmetic module and the worksheets:
+// 1 "+", 2 "-", 3 "+ en -", 4 "x", 5 ":", 6 "x en :", 7 all four.
+enum class Bewerkingskeuze : int {
+    Plus = 1,
+    Min = 2,
+    PlusOfMin = 3,
+    Maal = 4,
+    Deel = 5,
+    MaalOfDeel = 6,
+    Alles = 7,
+};
+
+// Calls the generator for a choice; multiplication and division are free exercises (tafel 0).
+void MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug);
+
+// The smallest maximum for which a choice always yields two different answers
+// (3 for addition and subtraction, 6 as soon as free multiplication or division can come).
+std::int32_t KleinsteMaximum(Bewerkingskeuze keuze);

@@ -1,0 +1,6 @@
+#include "dialogen.h"
+
+QString ProgrammaTitel()
+{
+    return QStringLiteral("Tallora");
+}
