@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ make pkg-config clang-format
+  cmake g++ make pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   libqt6svg6 libqt6opengl6-dev
   libsndfile1-dev libzip-dev libpugixml-dev
