@@ -10,6 +10,8 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -114,6 +116,30 @@ TEST(DecodeerWav, WillekeurigeBytesLaatHemNietVallen)
         const auto geluid = DecodeerWav(rommel);
         if (geluid) {
             EXPECT_EQ(geluid->samples.size(), geluid->frames * geluid->formaat.channelCount() * 2);
+        }
+    }
+}
+
+TEST(DecodeerWav, DeMeegeleverdeGeluidenZijnKortMonoEnZonderClipping)
+{
+    ZaaiToeval(5);
+    for (const QString soort : {"goed", "fout"}) {
+        for (int n = 1; n <= 10; ++n) {
+            const QString pad = QStringLiteral(TALLORA_BRONMAP "/sound/%1%2.wav").arg(soort).arg(n);
+            SCOPED_TRACE(pad.toStdString());
+            const QByteArray beeld = LeesBestand(pad);
+            const auto geluid = DecodeerWav(beeld);
+            ASSERT_TRUE(geluid);
+            // Plain 16-bit mono WAV: a 44-byte header, then two bytes per frame.
+            EXPECT_EQ(geluid->frames, (beeld.size() - 44) / 2);
+            EXPECT_EQ(geluid->formaat.sampleRate(), 22050);
+            EXPECT_EQ(geluid->formaat.channelCount(), 1);
+            EXPECT_LT(geluid->frames, 22050);
+            const auto* begin = reinterpret_cast<const std::int16_t*>(geluid->samples.constData());
+            const auto [laagste, hoogste] = std::minmax_element(begin, begin + geluid->frames);
+            EXPECT_GT(*laagste, -32000);
+            EXPECT_LT(*hoogste, 32000);
+            EXPECT_GT(*hoogste, 3000);
         }
     }
 }
