@@ -1,0 +1,172 @@
+#include "printen.h"
+
+#include "dialogen.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QString RegelEinde = QStringLiteral("\r\n");
+
+QFont Lettertype(const QString& familie, int grootte, bool vet, bool onderstreept)
+{
+    QFont font(familie);
+    font.setPointSize(grootte);
+    font.setBold(vet);
+    font.setUnderline(onderstreept);
+    return font;
+}
+
+struct GeplaatstItem
+{
+    QFont font;
+    double x = 0;
+    QString tekst;
+};
+
+// A line measured on the device: where each item starts, how high the line is and where its baseline lies.
+struct GemetenRegel
+{
+    std::vector<GeplaatstItem> items;
+    double hoogte = 0;
+    double stijging = 0;
+    double breedte = 0;
+};
+
+GemetenRegel MeetRegel(const QString& familie, const PrintRegel& regel, const QPaintDevice& apparaat)
+{
+    GemetenRegel gemeten;
+    if (regel.Items.empty()) {
+        const QFontMetricsF maten(Lettertype(familie, regel.Grootte, regel.Vet, regel.Onderstreept), &apparaat);
+        gemeten.hoogte = maten.lineSpacing();
+        gemeten.stijging = maten.ascent();
+        return gemeten;
+    }
+    for (const PrintItem& item : regel.Items) {
+        const QFont font = Lettertype(familie, item.Grootte, item.Vet, item.Onderstreept);
+        const QFontMetricsF maten(font, &apparaat);
+        // A column left of the previous item's end must not print over it.
+        const double x = std::max(item.Kolom * maten.averageCharWidth(), gemeten.breedte);
+        gemeten.items.push_back({font, x, item.Tekst});
+        gemeten.breedte = x + maten.horizontalAdvance(item.Tekst);
+        gemeten.hoogte = std::max(gemeten.hoogte, maten.lineSpacing());
+        gemeten.stijging = std::max(gemeten.stijging, maten.ascent());
+    }
+    return gemeten;
+}
+
+void ZetA4(QPagedPaintDevice& apparaat)
+{
+    const QPageLayout a4(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // A printer that cannot print that close to the edge keeps its own margins.
+    if (!apparaat.setPageLayout(a4))
+        apparaat.setPageSize(QPageSize(QPageSize::A4));
+}
+
+QString Documentnaam(const BladGegevens& blad, Printversie versie)
+{
+    const QString naam = QStringLiteral("Oefenblad ") + blad.Titel;
+    return versie == Printversie::Oplossingen ? naam + QStringLiteral(" (oplossingen)") : naam;
+}
+
+} // namespace
+
+bool TekenBlad(const PrintModel& model, QPagedPaintDevice& apparaat)
+{
+    ZetA4(apparaat);
+    QPainter painter;
+    if (!painter.begin(&apparaat))
+        return false;
+    std::vector<GemetenRegel> regels;
+    double breedte = 0;
+    double hoogte = 0;
+    for (const PrintRegel& regel : model.Regels) {
+        regels.push_back(MeetRegel(model.Lettertype, regel, apparaat));
+        breedte = std::max(breedte, regels.back().breedte);
+        hoogte += regels.back().hoogte;
+    }
+    const QRectF vlak = apparaat.pageLayout().paintRectPixels(apparaat.logicalDpiX());
+    const double schaal = std::min({1.0, breedte > 0 ? vlak.width() / breedte : 1.0, vlak.height() / hoogte});
+    painter.scale(schaal, schaal);
+    double y = 0;
+    for (const GemetenRegel& regel : regels) {
+        for (const GeplaatstItem& item : regel.items) {
+            painter.setFont(item.font);
+            painter.drawText(QPointF(item.x, y + regel.stijging), item.tekst);
+        }
+        y += regel.hoogte;
+    }
+    return painter.end();
+}
+
+std::unique_ptr<QPrinter> StandaardPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+PrintUitslag PrintBlad(
+    BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer)
+{
+    const PrintModel model = MaakPrintModel(blad, versie);
+    const std::unique_ptr<QPrinter> apparaat = printer ? printer() : nullptr;
+    QString reden = QStringLiteral("Er is geen printer gevonden.");
+    if (apparaat) {
+        apparaat->setDocName(Documentnaam(blad, versie));
+        if (apparaat->isValid() && TekenBlad(model, *apparaat))
+            return PrintUitslag::Afgedrukt;
+        reden = QStringLiteral("Het afdrukken is mislukt.");
+    }
+    const Antwoord antwoord
+        = dialogen.Melding(ouder, reden + RegelEinde + QStringLiteral("Wil je het oefenblad als PDF-bestand bewaren ?"),
+            ProgrammaTitel(), Knoppen::JaNee, Icoon::Vraag);
+    if (antwoord != Antwoord::Ja)
+        return PrintUitslag::NietAfgedrukt;
+    return BewaarBladAlsPdfMetDialoog(blad, versie, dialogen, ouder) ? PrintUitslag::AlsPdfBewaard
+                                                                     : PrintUitslag::NietAfgedrukt;
+}
+
+bool BewaarBladAlsPdf(BladGegevens& blad, Printversie versie, const QString& pad)
+{
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter pdf(&bestand);
+        pdf.setTitle(Documentnaam(blad, versie));
+        pdf.setCreator(ProgrammaTitel());
+        if (!TekenBlad(MaakPrintModel(blad, versie), pdf)) {
+            bestand.cancelWriting();
+            return false;
+        }
+    }
+    return bestand.commit();
+}
+
+bool BewaarBladAlsPdfMetDialoog(BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
+{
+    const QString pad = dialogen.BewaarAls(ouder, QStringLiteral("Oefenblad bewaren als PDF"),
+        VoorgesteldeBestandsnaam(blad, versie, QStringLiteral("pdf"), QDateTime::currentDateTime()),
+        QStringLiteral("PDF-bestanden (*.pdf)"));
+    if (pad.isEmpty())
+        return false;
+    if (BewaarBladAlsPdf(blad, versie, pad))
+        return true;
+    dialogen.Melding(ouder,
+        QStringLiteral("Het PDF-bestand kon niet bewaard worden :") + RegelEinde + QDir::toNativeSeparators(pad),
+        ProgrammaTitel(), Knoppen::Ok, Icoon::Waarschuwing);
+    return false;
+}

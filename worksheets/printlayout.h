@@ -1,0 +1,44 @@
+#pragma once
+
+#include "blad.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+// The two versions of a sheet: the exercises with an empty result line, or with their answers.
+enum class Printversie { Opgaven, Oplossingen };
+
+// One piece of text on a printed line, starting at a character column of its own font.
+struct PrintItem
+{
+    int Kolom = 0;
+    QString Tekst;
+    int Grootte = 0; // points
+    bool Vet = false;
+    bool Onderstreept = false;
+};
+
+// A printed line. The font state at the end of the line gives an empty line its height.
+struct PrintRegel
+{
+    std::vector<PrintItem> Items;
+    int Grootte = 0;
+    bool Vet = false;
+    bool Onderstreept = false;
+};
+
+struct PrintModel
+{
+    QString Lettertype;
+    std::vector<PrintRegel> Regels;
+};
+
+// The printed page of a sheet, line by line. Rebuilds the sheet's display texts first.
+PrintModel MaakPrintModel(BladGegevens& blad, Printversie versie);
+
+// A file name for a saved sheet in the user's documents folder, e.g.
+// "Oefenblad Optellen oplossingen 2024-05-01 14.30.pdf"; extensie without the dot.
+QString VoorgesteldeBestandsnaam(
+    const BladGegevens& blad, Printversie versie, const QString& extensie, const QDateTime& moment);
