@@ -123,6 +123,8 @@ void MaakGeordend(BladGegevens& blad, const BladKeuze& keuze)
     const std::vector<std::function<void()>> generatoren = BlokGeneratoren(keuze);
     if (generatoren.empty())
         return;
+    // The ordering is only offered for 3 or 6 kinds, so the blocks fill the sheet; should a selection
+    // ever hold fewer kinds, the last kind fills the rest rather than leaving old slots behind.
     const int blok = keuze.Ordening == BladOrdening::Per10 ? 10 : 5;
     for (int vak = 0; vak < BladAantal; ++vak) {
         const std::size_t soort = std::min<std::size_t>(static_cast<std::size_t>(vak / blok), generatoren.size() - 1);
