@@ -1,11 +1,32 @@
+#include "dialogen.h"
+#include "lettertypen.h"
 #include "mdiform1.h"
+#include "opstart.h"
+#include "qtdialogen.h"
+#include "wavspeler.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MDIForm1 venster;
+    QApplication::setApplicationName(ProgrammaTitel());
+    QTranslator vertaler;
+    LaadQtVertaling(vertaler);
+    ZetLettertypeVervangingen();
+
+    QtDialogen dialogen;
+    WavSpeler speler;
+    ZetGeluidsspeler(&speler);
+    MDIForm1 venster(dialogen);
+    QApplication::setWindowIcon(venster.windowIcon());
     venster.show();
-    return app.exec();
+    // For measuring the start-up: quit as soon as the main window is on screen.
+    if (qEnvironmentVariableIsSet("TALLORA_QUIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    const int afloop = QApplication::exec();
+    ZetGeluidsspeler(nullptr);
+    return afloop;
 }

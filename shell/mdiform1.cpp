@@ -1,15 +1,152 @@
 #include "mdiform1.h"
 
+#include "dialogen.h"
+#include "geluid.h"
+#include "menubalk.h"
+#include "modforms.h"
+#include "toeval.h"
+#include "twips.h"
+#include "werkbalk.h"
+
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QToolBar>
 
-MDIForm1::MDIForm1(QWidget* parent)
-    : QMainWindow(parent)
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+// The icons live in the shell library, whose resources are not registered on their own; the macro
+// must be used outside any namespace.
+static void LaadIconen()
 {
-    setObjectName(QStringLiteral("MDIForm1"));
-    setCentralWidget(new QMdiArea(this));
-    const QString naam = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    setWindowTitle(naam + QStringLiteral(" 2.1 Revisie : 0"));
-    resize(601, 450);
+    Q_INIT_RESOURCE(iconen);
+}
+
+namespace {
+
+QString Bijschrift()
+{
+    const QString programma = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return u"%1 %2.%3 Revisie : %4"_s.arg(programma)
+        .arg(TALLORA_VERSIE_MAJOR)
+        .arg(TALLORA_VERSIE_MINOR)
+        .arg(TALLORA_VERSIE_REVISIE);
+}
+
+} // namespace
+
+MDIForm1::MDIForm1(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
+    : QMainWindow(parent)
+    , m_dialogen(dialogen)
+    , m_vensters(std::move(vensters))
+    , m_werkruimte(new QMdiArea(this))
+{
+    LaadIconen();
+    setObjectName(u"MDIForm1"_s);
+    setWindowTitle(ProgrammaTitel());
+    setWindowIcon(QIcon(u":/iconen/tallora.svg"_s));
+    // The toolbar is shown and hidden only through "Werkbalk tonen", so that the check mark and the
+    // saved setting always match it.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setCentralWidget(m_werkruimte);
+    MaakMenus();
+    MaakWerkbalk();
+    // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
+    // and the last buttons (help, afsluiten) would hide behind an overflow arrow.
+    const QSize client = PixelsGrootte(9015, 6750);
+    resize(std::max(client.width(), Toolbar1->sizeHint().width()), client.height() + menuBar()->sizeHint().height());
+    MDIForm_Load();
+}
+
+void MDIForm1::MaakMenus()
+{
+    m_menu = VulMenubalk(*menuBar());
+    for (const auto& [naam, actie] : m_menu) {
+        if (actie->isSeparator())
+            continue;
+        const auto venster = m_vensters.find(naam);
+        actie->setEnabled(venster != m_vensters.end() && venster->second.maak);
+        if (actie->isEnabled())
+            connect(actie, &QAction::triggered, this, [this, menu = naam] { Open(menu); });
+    }
+    m_menu[u"afsluiten"_s]->setEnabled(true);
+    connect(m_menu[u"afsluiten"_s], &QAction::triggered, this, &MDIForm1::afsluiten_Click);
+    ToonWerkbalk = m_menu[u"ToonWerkbalk"_s];
+    ToonWerkbalk->setEnabled(true);
+    ToonWerkbalk->setCheckable(true);
+    connect(ToonWerkbalk, &QAction::triggered, this, &MDIForm1::ToonWerkbalk_Click);
+}
+
+void MDIForm1::MaakWerkbalk()
+{
+    Toolbar1 = addToolBar(u"Werkbalk"_s);
+    Toolbar1->setObjectName(u"Toolbar1"_s);
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->setIconSize(QSize(32, 32));
+    VulWerkbalk(*Toolbar1);
+    for (QAction* knop : Toolbar1->actions()) {
+        const QString menu = MenuVanKnop(knop->data().toString());
+        if (!menu.isEmpty())
+            knop->setEnabled(m_menu.at(menu)->isEnabled());
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this,
+        [this](QAction* knop) { Toolbar1_ButtonClick(knop->data().toString()); });
+}
+
+void MDIForm1::MDIForm_Load()
+{
+    ZaaiToeval();
+    setWindowTitle(Bijschrift());
+    LaadGeluiden();
+    ZetWerkbalk(LeesWerkbalkTonen());
+}
+
+void MDIForm1::Toolbar1_ButtonClick(const QString& sleutel)
+{
+    const auto menu = m_menu.find(MenuVanKnop(sleutel));
+    if (menu != m_menu.end())
+        menu->second->trigger();
+}
+
+void MDIForm1::Open(const QString& menu)
+{
+    const Modulevenster& venster = m_vensters.at(menu);
+    if (venster.wijze == Openwijze::Module)
+        OpenModule(*m_werkruimte, venster.maak(m_dialogen));
+    else
+        ToonVenster(*m_werkruimte, venster.maak(m_dialogen));
+}
+
+void MDIForm1::afsluiten_Click()
+{
+    const Antwoord antwoord = m_dialogen.Melding(
+        this, u"Bent u zeker dat u wilt afsluiten ?"_s, u"Afsluiten ?"_s, Knoppen::JaNee, Icoon::Informatie);
+    if (antwoord == Antwoord::Ja)
+        close();
+}
+
+void MDIForm1::ToonWerkbalk_Click()
+{
+    const bool tonen = Toolbar1->isHidden();
+    ZetWerkbalk(tonen);
+    // A setting that cannot be saved still holds for this run.
+    BewaarWerkbalkTonen(tonen);
+}
+
+void MDIForm1::ZetWerkbalk(bool tonen)
+{
+    Toolbar1->setVisible(tonen);
+    ToonWerkbalk->setChecked(tonen);
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    m_werkruimte->closeAllSubWindows();
+    QMainWindow::closeEvent(event);
 }

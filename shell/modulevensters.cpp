@@ -1,0 +1,31 @@
+#include "modulevensters.h"
+
+#include "hoofdrekenen/frmhoofdrekenen.h"
+
+using namespace Qt::StringLiterals;
+
+Modulevensters StandaardModulevensters()
+{
+    // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<frmMaalDeel>}.
+    return {
+        {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
+        {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
+        {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
+        {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
+        {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
+        {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
+        {u"vierbewerkingen"_s, {Openwijze::Module, Maak<frmHoofdrekenen>}},
+        {u"maaldeel"_s, {Openwijze::Module, {}}}, // frmMaalDeel
+        {u"twintig"_s, {Openwijze::Module, {}}}, // frmTwintig
+        {u"honderd"_s, {Openwijze::Module, {}}}, // frmHonderd
+        {u"duizend"_s, {Openwijze::Module, {}}}, // frmDuizend
+        {u"tienduizend"_s, {Openwijze::Module, {}}}, // frmTienduizend
+        {u"honderdduizend"_s, {Openwijze::Module, {}}}, // frmHonderdduizend
+        {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
+        {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
+        {u"oefenbladen"_s, {Openwijze::Module, {}}}, // frmPrinten
+        {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
+        {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
+        {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
+    };
+}
