@@ -212,3 +212,12 @@ void LeegBijBinnenkomst(QLineEdit* vak)
 {
     vak->installEventFilter(new Leegmaker(vak));
 }
+
+QLineEdit* MaakGetalvak(const QString& naam, const QString& tekst, QWidget* ouder)
+{
+    auto* vak = new QLineEdit(tekst, ouder);
+    vak->setObjectName(naam);
+    vak->setMaximumWidth(vak->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
+    LeegBijBinnenkomst(vak);
+    return vak;
+}

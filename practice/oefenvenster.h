@@ -84,3 +84,6 @@ private:
 // Entering the box (by mouse, Tab or code) empties it, so that a new value can be typed at once;
 // focus that merely returns with the window (after a message box) leaves the text alone.
 void LeegBijBinnenkomst(QLineEdit* vak);
+
+// A Setup box for a number such as txtAantal: a few digits wide and emptied on entering it.
+QLineEdit* MaakGetalvak(const QString& naam, const QString& tekst, QWidget* ouder);

@@ -189,7 +189,7 @@ QString Reeks::Fouttekst() const
 {
     if (m_varianten.fouttekst == ReeksVarianten::Fouttekst::Foutje)
         return QStringLiteral("Foutje !");
-    return m_oefening.Links + m_oefening.Bewerking + m_oefening.Rechts + u'=' + Tekst(m_oefening.Uitkomst);
+    return m_oefening.Som() + u'=' + Tekst(m_oefening.Uitkomst);
 }
 
 void Reeks::EindeReeks()

@@ -29,6 +29,9 @@ struct Oefening
     QString Bewerking;
     QString Rechts;
     std::int64_t Uitkomst = 0;
+
+    // Written without blanks, "47-7": how the exercise is named in feedback and in a list of those shown.
+    QString Som() const { return Links + Bewerking + Rechts; }
 };
 
 // The exercise the last generator call left in Opgave.
