@@ -1,6 +1,8 @@
 #include "modulevensters.h"
 
+#include "drills/frmdrill.h"
 #include "hoofdrekenen/frmhoofdrekenen.h"
+#include "maaldeel/frmmaaldeel.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,12 +17,12 @@ Modulevensters StandaardModulevensters()
         {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<frmHoofdrekenen>}},
-        {u"maaldeel"_s, {Openwijze::Module, {}}}, // frmMaalDeel
-        {u"twintig"_s, {Openwijze::Module, {}}}, // frmTwintig
-        {u"honderd"_s, {Openwijze::Module, {}}}, // frmHonderd
-        {u"duizend"_s, {Openwijze::Module, {}}}, // frmDuizend
-        {u"tienduizend"_s, {Openwijze::Module, {}}}, // frmTienduizend
-        {u"honderdduizend"_s, {Openwijze::Module, {}}}, // frmHonderdduizend
+        {u"maaldeel"_s, {Openwijze::Module, Maak<frmMaalDeel>}}, // Maal- en deeltafels
+        {u"twintig"_s, {Openwijze::Module, Maak<frmTwintig>}}, // Tot twintig
+        {u"honderd"_s, {Openwijze::Module, Maak<frmHonderd>}}, // Tot honderd
+        {u"duizend"_s, {Openwijze::Module, Maak<frmDuizend>}}, // Tot duizend
+        {u"tienduizend"_s, {Openwijze::Module, Maak<frmTienduizend>}}, // Tot tienduizend
+        {u"honderdduizend"_s, {Openwijze::Module, Maak<frmHonderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, {}}}, // frmPrinten

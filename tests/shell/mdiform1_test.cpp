@@ -292,6 +292,25 @@ TEST_F(Hoofdvenster, HoofdrekenenOpentDeHoofdrekenmodule)
     }
 }
 
+TEST_F(Hoofdvenster, TafelsEnDrillsOpenenHunVenster)
+{
+    MDIForm1 venster(dialogen);
+    venster.show();
+    const QStringList modules {
+        u"maaldeel"_s, u"twintig"_s, u"honderd"_s, u"duizend"_s, u"tienduizend"_s, u"honderdduizend"_s};
+    for (const Item& item : items) {
+        if (!modules.contains(item.menu))
+            continue;
+        SCOPED_TRACE(item.menu.toStdString());
+        for (QAction* actie : {Menuitem(venster, item.menu), Knop(venster, item.knop)}) {
+            ASSERT_TRUE(actie->isEnabled());
+            actie->trigger();
+            EXPECT_EQ(Open(venster), QStringList {item.venster});
+            EXPECT_EQ(venster.werkruimte().activeSubWindow()->widget()->metaObject()->className(), item.venster);
+        }
+    }
+}
+
 TEST_F(Hoofdvenster, LaadtDeGeluidenBijHetStarten)
 {
     QDir().mkpath(u"sound"_s);
