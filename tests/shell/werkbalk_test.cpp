@@ -43,6 +43,7 @@ TEST(Werkbalk, InstellingBijHetStarten)
         const char* naam;
         std::optional<QByteArray> inhoud; // nullopt: no file
         bool getoond;
+        bool map = false; // a folder under the file's name
     };
     const Geval gevallen[] = {
         {"een", "1\r\n", true},
@@ -56,12 +57,15 @@ TEST(Werkbalk, InstellingBijHetStarten)
         {"onzin", "werkbalk\r\n", true},
         {"te groot voor 16 bits", "65537\r\n", true},
         {"ontbreekt", std::nullopt, true},
+        {"onleesbaar: een map", std::nullopt, true, true},
     };
     for (const Geval& geval : gevallen) {
         SCOPED_TRACE(geval.naam);
         ZaaiToeval(1);
         Werkmap map;
-        if (geval.inhoud)
+        if (geval.map)
+            QDir().mkpath(bestand);
+        else if (geval.inhoud)
             Werkmap::Schrijf(bestand, *geval.inhoud);
         NepDialogen dialogen;
         MDIForm1 venster(dialogen);
@@ -69,48 +73,32 @@ TEST(Werkbalk, InstellingBijHetStarten)
     }
 }
 
-TEST(Werkbalk, OnleesbaarBestandToontDeWerkbalk)
-{
-    ZaaiToeval(2);
-    Werkmap map;
-    QDir().mkpath(bestand);
-    NepDialogen dialogen;
-    MDIForm1 venster(dialogen);
-    EXPECT_TRUE(Getoond(venster));
-}
-
+// A missing file is made at the first toggle.
 TEST(Werkbalk, ElkeWisselWordtBewaardEnGeldtNaEenHerstart)
 {
-    ZaaiToeval(3);
-    Werkmap map;
-    Werkmap::Schrijf(bestand, "1\r\n");
-    NepDialogen dialogen;
-    {
-        MDIForm1 venster(dialogen);
-        ToonWerkbalk(venster)->trigger();
-        EXPECT_FALSE(Getoond(venster));
-        EXPECT_EQ(Werkmap::Lees(bestand), "0\r\n");
-        ToonWerkbalk(venster)->trigger();
-        EXPECT_TRUE(Getoond(venster));
+    for (const bool metBestand : {true, false}) {
+        SCOPED_TRACE(metBestand ? "met bestand" : "zonder bestand");
+        ZaaiToeval(3);
+        Werkmap map;
+        if (metBestand)
+            Werkmap::Schrijf(bestand, "1\r\n");
+        NepDialogen dialogen;
+        {
+            MDIForm1 venster(dialogen);
+            ToonWerkbalk(venster)->trigger();
+            EXPECT_FALSE(Getoond(venster));
+            EXPECT_EQ(Werkmap::Lees(bestand), "0\r\n");
+            ToonWerkbalk(venster)->trigger();
+            EXPECT_TRUE(Getoond(venster));
+            EXPECT_EQ(Werkmap::Lees(bestand), "1\r\n");
+            ToonWerkbalk(venster)->trigger();
+        }
+        MDIForm1 herstart(dialogen);
+        EXPECT_FALSE(Getoond(herstart));
+        ToonWerkbalk(herstart)->trigger();
+        EXPECT_TRUE(Getoond(herstart));
         EXPECT_EQ(Werkmap::Lees(bestand), "1\r\n");
-        ToonWerkbalk(venster)->trigger();
     }
-    MDIForm1 herstart(dialogen);
-    EXPECT_FALSE(Getoond(herstart));
-    ToonWerkbalk(herstart)->trigger();
-    EXPECT_TRUE(Getoond(herstart));
-    EXPECT_EQ(Werkmap::Lees(bestand), "1\r\n");
-}
-
-TEST(Werkbalk, OntbrekendBestandWordtBijDeEersteWisselGemaakt)
-{
-    ZaaiToeval(4);
-    Werkmap map;
-    NepDialogen dialogen;
-    MDIForm1 venster(dialogen);
-    ToonWerkbalk(venster)->trigger();
-    EXPECT_FALSE(Getoond(venster));
-    EXPECT_EQ(Werkmap::Lees(bestand), "0\r\n");
 }
 
 // A setting that cannot be saved still holds for this run, and what stood there is kept.
