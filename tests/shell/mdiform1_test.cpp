@@ -292,12 +292,12 @@ TEST_F(Hoofdvenster, HoofdrekenenOpentDeHoofdrekenmodule)
     }
 }
 
-TEST_F(Hoofdvenster, TafelsEnDrillsOpenenHunVenster)
+TEST_F(Hoofdvenster, TafelsDrillsEnOefenbladenOpenenHunVenster)
 {
     MDIForm1 venster(dialogen);
     venster.show();
-    const QStringList modules {
-        u"maaldeel"_s, u"twintig"_s, u"honderd"_s, u"duizend"_s, u"tienduizend"_s, u"honderdduizend"_s};
+    const QStringList modules {u"maaldeel"_s, u"twintig"_s, u"honderd"_s, u"duizend"_s, u"tienduizend"_s,
+        u"honderdduizend"_s, u"oefenbladen"_s};
     for (const Item& item : items) {
         if (!modules.contains(item.menu))
             continue;
