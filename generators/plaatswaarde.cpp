@@ -6,7 +6,7 @@
 
 namespace {
 
-Oefening Trek(const Soortrij& rij)
+Trekking Trek(const Soortrij& rij)
 {
     const Getal eerste = rij.eerste();
     const Getal rechts = rij.rechts(eerste);
@@ -16,11 +16,11 @@ Oefening Trek(const Soortrij& rij)
     return {eerste, rechts, eerste + teken * rechts};
 }
 
-Oefening Zoek(const Soortrij& rij)
+Trekking Zoek(const Soortrij& rij)
 {
     const bool anders = rij.vorige == Vorige::Anders;
     for (int poging = 1;; ++poging) {
-        const Oefening o = Trek(rij);
+        const Trekking o = Trek(rij);
         const bool nieuw = !anders || o.U != Opgave.VorigeUitkomst || poging > MaxPogingen;
         if ((nieuw && rij.voorwaarde(o)) || poging >= 2 * MaxPogingen)
             return o;
@@ -36,7 +36,7 @@ void MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
         OnthoudVorigeUitkomst();
     const auto rij = std::ranges::find(bereik.rijen, std::string_view(soort), &Soortrij::code);
     if (rij != bereik.rijen.end()) {
-        const Oefening o = Zoek(*rij);
+        const Trekking o = Zoek(*rij);
         Opgave.Links = o.L;
         Opgave.Rechts = o.R;
         Opgave.Uitkomst = o.U;

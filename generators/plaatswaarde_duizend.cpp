@@ -15,35 +15,35 @@ constexpr auto h = RandomDriecijferig;
 
 constexpr Soortrij Duizend[] = {
     {"H+H", '+', LinksEerst, [] { return 100 * d(); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U < 1000; }, Anders},
+        [](Trekking o) { return o.U < 1000; }, Anders},
     {"H-H", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U > 0; }, Anders},
+        [](Trekking o) { return o.U > 0; }, Anders},
     {"H+T", '+', LinksEerst, [] { return 100 * d(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return o.U < 1000; }, Anders},
+        [](Trekking o) { return o.U < 1000; }, Anders},
     {"H+E", '+', LinksEerst, [] { return 100 * d(); }, [](Getal) { return d(); }, Geen, Anders},
     {"H+TE", '+', LinksEerst, [] { return 100 * d(); }, [](Getal) { return t(); }, Geen, Anders},
     {"H+HTE", '+', LinksEerst, [] { return 100 * d(); }, [](Getal) { return h(); },
-        [](Oefening o) { return o.U < 1000; }, Anders},
+        [](Trekking o) { return o.U < 1000; }, Anders},
     // A left operand "HT" is ten times a two-digit number: units 0.
     {"HT+E", '+', LinksEerst, [] { return 10 * t(); }, [](Getal) { return d(); }, Geen, Anders},
     {"HT+T", '+', LinksEerst, [] { return 10 * t(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return Tientallen(o.L) + Tientallen(o.R) < 10; }, Anders},
+        [](Trekking o) { return Tientallen(o.L) + Tientallen(o.R) < 10; }, Anders},
     {"HT-T", '-', LinksEerst, [] { return 10 * t(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return 10 * Tientallen(o.L) > o.R; }, Anders},
+        [](Trekking o) { return 10 * Tientallen(o.L) > o.R; }, Anders},
     {"HTE+E", '+', LinksEerst, [] { return h(); }, [](Getal) { return d(); },
-        [](Oefening o) { return Eenheden(o.L) + o.R < 10; }, Anders},
+        [](Trekking o) { return Eenheden(o.L) + o.R < 10; }, Anders},
     {"HTE-E", '-', LinksEerst, [] { return h(); }, [](Getal) { return d(); },
-        [](Oefening o) { return Eenheden(o.L) > o.R; }, Anders},
+        [](Trekking o) { return Eenheden(o.L) > o.R; }, Anders},
     {"HTE+TE", '+', LinksEerst, [] { return h(); }, [](Getal) { return t(); },
-        [](Oefening o) { return Eenheden(o.L) + Eenheden(o.R) < 10 && Tientallen(o.L) + Tientallen(o.R) < 10; },
+        [](Trekking o) { return Eenheden(o.L) + Eenheden(o.R) < 10 && Tientallen(o.L) + Tientallen(o.R) < 10; },
         Anders},
     {"HTE+HTE", '+', LinksEerst, [] { return h(); }, [](Getal) { return h(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return Eenheden(o.L) + Eenheden(o.R) < 10 && Tientallen(o.L) + Tientallen(o.R) < 10 && o.U < 1000;
         },
         Anders},
     {"HTE-HTE", '-', LinksEerst, [] { return h(); }, [](Getal) { return h(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return Honderdtallen(o.L) >= Honderdtallen(o.R) && Eenheden(o.L) >= Eenheden(o.R)
                 && Tientallen(o.L) >= Tientallen(o.R) && o.U > 0;
         },
@@ -55,37 +55,37 @@ constexpr Soortrij Duizend[] = {
     {"D-TE", '-', LinksEerst, [] { return Getal {1000}; }, [](Getal) { return t(); }, Geen, Anders},
     {"D-HTE", '-', LinksEerst, [] { return Getal {1000}; }, [](Getal) { return h(); }, Geen, Anders},
     {"HTE-TE", '-', LinksEerst, [] { return h(); }, [](Getal) { return t(); },
-        [](Oefening o) { return Tientallen(o.L) > Tientallen(o.R) && Eenheden(o.L) > Eenheden(o.R); }, Anders},
+        [](Trekking o) { return Tientallen(o.L) > Tientallen(o.R) && Eenheden(o.L) > Eenheden(o.R); }, Anders},
     {"H-T", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return 10 * d(); }, Geen, Anders},
     {"H-E", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return d(); }, Geen, Anders},
     {"H-TE", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return t(); }, Geen, Anders},
-    {"H-HTE", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return h(); }, [](Oefening o) { return o.U > 0; },
+    {"H-HTE", '-', LinksEerst, [] { return 100 * d(); }, [](Getal) { return h(); }, [](Trekking o) { return o.U > 0; },
         Anders},
     // Tens 0 on the left, so the subtraction always borrows from the hundreds.
     {"HE-T", '-', LinksEerst, [] { return Cijfers(100, 1); }, [](Getal) { return 10 * d(); }, Geen, Anders},
     {"HTE+Emb", '+', LinksEerst, [] { return h(); }, [](Getal) { return d(); },
-        [](Oefening o) { return Eenheden(o.L) + o.R > 10 && o.U < 1000; }, Anders},
+        [](Trekking o) { return Eenheden(o.L) + o.R > 10 && o.U < 1000; }, Anders},
     {"HTE-Emb", '-', LinksEerst, [] { return h(); }, [](Getal) { return d(); },
-        [](Oefening o) { return Eenheden(o.L) < o.R; }, Anders},
+        [](Trekking o) { return Eenheden(o.L) < o.R; }, Anders},
     {"HT+Tmb", '+', LinksEerst, [] { return 10 * t(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return 10 * Tientallen(o.L) + o.R > 100 && o.U < 1000; }, Anders},
+        [](Trekking o) { return 10 * Tientallen(o.L) + o.R > 100 && o.U < 1000; }, Anders},
     {"HT-Tmb", '-', LinksEerst, [] { return 10 * t(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return 10 * Tientallen(o.L) < o.R; }, Anders},
+        [](Trekking o) { return 10 * Tientallen(o.L) < o.R; }, Anders},
     {"HTE+TEmb", '+', LinksEerst, [] { return h(); }, [](Getal) { return t(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return Eenheden(o.L) + Eenheden(o.R) > 10 && Tientallen(o.L) + Tientallen(o.R) > 10 && o.U < 1000;
         },
         Anders},
     {"HTE-TEmb", '-', LinksEerst, [] { return h(); }, [](Getal) { return t(); },
-        [](Oefening o) { return Eenheden(o.R) > Eenheden(o.L) && Tientallen(o.R) > Tientallen(o.L); }, Anders},
+        [](Trekking o) { return Eenheden(o.R) > Eenheden(o.L) && Tientallen(o.R) > Tientallen(o.L); }, Anders},
     {"HTE+TE=H", '+', UitkomstEerst, [] { return 100 * d(); }, [](Getal) { return t(); },
-        [](Oefening o) { return Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Anders},
+        [](Trekking o) { return Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Anders},
     // Rechts is 10·t2 + d: the same three draws as h.
     {"HTE+HTE=HT", '+', UitkomstEerst, [] { return 10 * t(); }, [](Getal) { return h(); },
-        [](Oefening o) { return o.L > 100 && o.R > 100 && o.U > o.R; }, Vrij},
+        [](Trekking o) { return o.L > 100 && o.R > 100 && o.U > o.R; }, Vrij},
     // Rechts is 10·t + d2: the same three draws as h.
     {"HTE+HTE=H", '+', UitkomstEerst, [] { return 100 * d(); }, [](Getal) { return h(); },
-        [](Oefening o) { return o.L > 100 && o.R > 100; }, Vrij},
+        [](Trekking o) { return o.L > 100 && o.R > 100; }, Vrij},
 };
 
 } // namespace

@@ -14,7 +14,7 @@
 
 using Getal = std::int64_t;
 
-struct Oefening
+struct Trekking
 {
     Getal L = 0;
     Getal R = 0;
@@ -38,7 +38,7 @@ struct Soortrij
     Volgorde volgorde;
     Getal (*eerste)(); // draws Links, or Uitkomst when the answer comes first
     Getal (*rechts)(Getal eerste); // draws Rechts after it; some kinds build it from the first value
-    bool (*voorwaarde)(Oefening);
+    bool (*voorwaarde)(Trekking);
     Vorige vorige;
 };
 
@@ -69,7 +69,7 @@ Getal Cijfers(std::integral auto... plaatsen)
     return som;
 }
 
-constexpr bool Geen(Oefening)
+constexpr bool Geen(Trekking)
 {
     return true;
 }

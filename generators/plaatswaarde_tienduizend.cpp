@@ -14,102 +14,102 @@ constexpr auto d = RandomCijfer;
 // These ranges never compare with the previous answer.
 constexpr Soortrij Tienduizend[] = {
     {"DH+H=D", '+', UitkomstEerst, [] { return 1000 * d(); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000; }, Vrij},
     {"DHT+T=DH", '+', UitkomstEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return o.U < 10000 && Honderdtallen(o.L) > 0; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && Honderdtallen(o.L) > 0; }, Vrij},
     {"DHT+HT=DH", '+', UitkomstEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(100, 10); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Honderdtallen(o.L) + Honderdtallen(o.R) < 9;
         },
         Vrij},
     {"DHT+HT=D", '+', UitkomstEerst, [] { return 1000 * d(); }, [](Getal) { return Cijfers(100, 10); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0; }, Vrij},
     {"DHTE+E=DHT", '+', UitkomstEerst, [] { return Cijfers(1000, 100, 10); }, [](Getal) { return d(); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Vrij},
     {"DHTE+E=D", '+', UitkomstEerst, [] { return 1000 * d(); }, [](Getal) { return d(); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000; }, Vrij},
     {"DHTE+E=DH", '+', UitkomstEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return d(); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0; }, Vrij},
     {"DH+H=DH", '+', UitkomstEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10; }, Vrij},
+        [](Trekking o) { return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10; }, Vrij},
     {"DHT+T=DHT", '+', UitkomstEerst, [] { return Cijfers(1000, 100, 10); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && o.L > 1000 && Tientallen(o.L) + Tientallen(o.R) > 10 && Honderdtallen(o.L) > 0;
         },
         Vrij},
     {"DHTE+E=DHTE", '+', UitkomstEerst, [] { return Cijfers(1000, 100, 10, 1); }, [](Getal) { return d(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0
                 && Eenheden(o.L) + Eenheden(o.R) > 10;
         },
         Vrij},
     {"DHTE+E=DE", '+', UitkomstEerst, [] { return Cijfers(1000, 1); }, [](Getal) { return d(); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && o.L > 1000 && Honderdtallen(o.L) > 0 && Tientallen(o.L) > 0
                 && Eenheden(o.L) + Eenheden(o.R) > 10;
         },
         Vrij},
     {"DH+DH=DH", '+', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(1000, 100); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10 && o.L > 1000 && o.R > 1000;
         },
         Vrij},
     {"DH+DH=TD", '+', UitkomstEerst, [] { return Getal {10000}; }, [](Getal) { return Cijfers(1000, 100); },
-        [](Oefening o) { return o.R > 1000 && o.L > 1000; }, Vrij},
+        [](Trekking o) { return o.R > 1000 && o.L > 1000; }, Vrij},
     {"DH+HT=DHT", '+', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(100, 10); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && Honderdtallen(o.U) > 0 && Tientallen(o.U) > 0
                 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10;
         },
         Vrij},
     {"DH+HTE=DHTE", '+', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(100, 10, 1); },
-        [](Oefening o) {
+        [](Trekking o) {
             return o.U < 10000 && Eenheden(o.U) > 0 && Tientallen(o.U) > 0 && Honderdtallen(o.U) > 0
                 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10;
         },
         Vrij},
     {"D-H=DH", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"D-T=DHT", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return o.U > 1000 && Honderdtallen(o.U) != 0 && Tientallen(o.U) != 0; }, Vrij},
+        [](Trekking o) { return o.U > 1000 && Honderdtallen(o.U) != 0 && Tientallen(o.U) != 0; }, Vrij},
     {"D-E=DHTE", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return d(); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"D-TE=DHTE", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return Cijfers(10, 1); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"D-HT=DHT", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return Cijfers(100, 10); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"D-DH=DH", '-', LinksEerst, [] { return 1000 * d(); }, [](Getal) { return Cijfers(1000, 100); },
-        [](Oefening o) { return o.U > 1000 && o.U > 0; }, Vrij},
+        [](Trekking o) { return o.U > 1000 && o.U > 0; }, Vrij},
     {"DH-H=DH", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U > 1000 && Honderdtallen(o.U) > 0 && Honderdtallen(o.R) > Honderdtallen(o.L); },
+        [](Trekking o) { return o.U > 1000 && Honderdtallen(o.U) > 0 && Honderdtallen(o.R) > Honderdtallen(o.L); },
         Vrij},
     {"DH-DH=DH", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(1000, 100); },
-        [](Oefening o) { return o.U > 1000 && Honderdtallen(o.R) > Honderdtallen(o.L); }, Vrij},
+        [](Trekking o) { return o.U > 1000 && Honderdtallen(o.R) > Honderdtallen(o.L); }, Vrij},
     {"DH-T=DHT", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return 10 * d(); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"DH-HT=DHT", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(100, 10); },
-        [](Oefening o) { return o.U > 1000 && Honderdtallen(o.R) > Honderdtallen(o.L); }, Vrij},
+        [](Trekking o) { return o.U > 1000 && Honderdtallen(o.R) > Honderdtallen(o.L); }, Vrij},
     {"DH-TE=DHTE", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return Cijfers(10, 1); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
     {"DH-E=DHTE", '-', LinksEerst, [] { return Cijfers(1000, 100); }, [](Getal) { return d(); },
-        [](Oefening o) { return o.U > 1000; }, Vrij},
+        [](Trekking o) { return o.U > 1000; }, Vrij},
 };
 
 constexpr Soortrij Honderdduizend[] = {
     {"TD D+TD D=TD D", '+', LinksEerst, [] { return Cijfers(10000, 1000); }, [](Getal) { return Cijfers(10000, 1000); },
-        [](Oefening o) { return o.U < 100000 && Duizendtallen(o.L) + Duizendtallen(o.R) > 10; }, Vrij},
+        [](Trekking o) { return o.U < 100000 && Duizendtallen(o.L) + Duizendtallen(o.R) > 10; }, Vrij},
     {"TD DH+H=TD DH", '+', LinksEerst, [] { return Cijfers(10000, 1000, 100); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U < 100000 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10; }, Vrij},
+        [](Trekking o) { return o.U < 100000 && Honderdtallen(o.L) + Honderdtallen(o.R) > 10; }, Vrij},
     {"TD-TD=TD", '-', LinksEerst, [] { return 10000 * d(); }, [](Getal) { return 10000 * d(); },
-        [](Oefening o) { return o.U > 0; }, Vrij},
+        [](Trekking o) { return o.U > 0; }, Vrij},
     {"TD D-TD=TD D", '-', LinksEerst, [] { return Cijfers(10000, 1000); }, [](Getal) { return 10000 * d(); },
-        [](Oefening o) { return o.U > 10000; }, Vrij},
+        [](Trekking o) { return o.U > 10000; }, Vrij},
     {"TD D-TD D=TD D", '-', LinksEerst, [] { return Cijfers(10000, 1000); }, [](Getal) { return Cijfers(10000, 1000); },
-        [](Oefening o) { return o.U > 10000 && Duizendtallen(o.L) < Duizendtallen(o.R); }, Vrij},
+        [](Trekking o) { return o.U > 10000 && Duizendtallen(o.L) < Duizendtallen(o.R); }, Vrij},
     {"TD D-D=TD D", '-', LinksEerst, [] { return Cijfers(10000, 1000); }, [](Getal) { return 1000 * d(); },
-        [](Oefening o) { return o.U > 10000 && Duizendtallen(o.L) < Duizendtallen(o.R); }, Vrij},
+        [](Trekking o) { return o.U > 10000 && Duizendtallen(o.L) < Duizendtallen(o.R); }, Vrij},
     {"TD D-H=TD DH", '-', LinksEerst, [] { return Cijfers(10000, 1000); }, [](Getal) { return 100 * d(); },
-        [](Oefening o) { return o.U > 10000; }, Vrij},
+        [](Trekking o) { return o.U > 10000; }, Vrij},
 };
 
 } // namespace

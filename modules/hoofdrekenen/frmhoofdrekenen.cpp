@@ -21,15 +21,6 @@ QRadioButton* MaakOptie(const QString& tekst, const QString& naam, QWidget* oude
     return optie;
 }
 
-QLineEdit* MaakVak(const char* naam, QWidget* ouder)
-{
-    auto* vak = new QLineEdit(QStringLiteral("20"), ouder);
-    vak->setObjectName(QString::fromUtf8(naam));
-    vak->setMaximumWidth(vak->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
-    LeegBijBinnenkomst(vak);
-    return vak;
-}
-
 } // namespace
 
 frmHoofdrekenen::frmHoofdrekenen(Dialogen& dialogen, QWidget* parent)
@@ -46,8 +37,8 @@ void frmHoofdrekenen::MaakSetup()
     QWidget* pagina = Pagina(TabSetup);
     fraBewerking = MaakBewerkingen();
     fraBrug = MaakBrug();
-    txtMax = MaakVak("txtMax", pagina);
-    txtAantal = MaakVak("txtAantal", pagina);
+    txtMax = MaakGetalvak(QStringLiteral("txtMax"), QStringLiteral("20"), pagina);
+    txtAantal = MaakGetalvak(QStringLiteral("txtAantal"), QStringLiteral("20"), pagina);
 
     auto* raster = new QGridLayout(pagina);
     raster->setContentsMargins(16, 12, 16, 12);
