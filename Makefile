@@ -5,6 +5,8 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 export QT_QPA_PLATFORM ?= offscreen
+# Paths inside the checkout are hashed relative to it, so clones share the compiler cache.
+export CCACHE_BASEDIR ?= $(CURDIR)
 
 .PHONY: run test deps build build-asan unit unit-asan format bench clean
 
