@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStringList>
 #include <QWidget>
-
-#include <memory>
 
 // A stand-in for a module window: a plain widget with the window's objectName that notes in a
 // shared log when it is closed.
@@ -17,11 +17,6 @@ public:
         setObjectName(naam);
     }
 
-    static std::unique_ptr<QWidget> Maak(const QString& naam, QStringList& gesloten)
-    {
-        return std::make_unique<Meldvenster>(naam, gesloten);
-    }
-
 protected:
     void closeEvent(QCloseEvent* event) override
     {
@@ -32,3 +27,15 @@ protected:
 private:
     QStringList& m_gesloten;
 };
+
+// The names of the windows open in the work area, sorted.
+inline QStringList OpenVensters(const QMdiArea& werkruimte)
+{
+    QStringList namen;
+    for (const QMdiSubWindow* sub : werkruimte.subWindowList()) {
+        if (!sub->isHidden())
+            namen.append(sub->widget()->objectName());
+    }
+    namen.sort();
+    return namen;
+}

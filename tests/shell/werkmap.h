@@ -27,12 +27,6 @@ public:
             bestand.write(inhoud);
     }
 
-    static QByteArray Lees(const QString& pad)
-    {
-        QFile bestand(pad);
-        return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray("<ontbreekt>");
-    }
-
 private:
     QTemporaryDir m_map;
     QString m_vorige;

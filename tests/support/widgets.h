@@ -3,7 +3,6 @@
 // Finding and driving widgets by their objectNames, the way a user would use them.
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -53,13 +52,6 @@ inline int paginaVoor(const QWidget& venster)
     if (!stapel)
         throw std::logic_error("the pages are not stacked");
     return stapel->currentWidget()->objectName().mid(7, 1).toInt();
-}
-
-// The user enters the box with the mouse.
-inline void binnenkomst(QWidget* widget)
-{
-    QFocusEvent binnen(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(widget, &binnen);
 }
 
 // Clears the box and types the text key by key.
