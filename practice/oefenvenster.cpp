@@ -1,5 +1,6 @@
 #include "oefenvenster.h"
 
+#include "tabstrook.h"
 #include "venster.h"
 
 #include <QEvent>
@@ -10,10 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 namespace {
 
@@ -31,16 +30,6 @@ constexpr std::array<Tab, 3> Tabs {{
 }};
 
 constexpr std::array<const char*, 3> HelpTitels {"Start :", "Oefening:", "Einde :"};
-
-// Only a click chooses a tab: the wheel or the arrow keys would move the header without its page.
-class Tabstrook final : public QTabBar
-{
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
-};
 
 class Leegmaker final : public QObject
 {
@@ -96,9 +85,7 @@ Oefenvenster::Oefenvenster(
 void Oefenvenster::MaakTabs()
 {
     TabStrip->setObjectName(QStringLiteral("TabStrip"));
-    TabStrip->setExpanding(false);
     TabStrip->setDrawBase(false);
-    TabStrip->setFocusPolicy(Qt::NoFocus);
     m_paginas->setFrameShape(QFrame::StyledPanel);
     for (std::size_t i = 0; i < Tabs.size(); ++i) {
         const int index = TabStrip->addTab(QString::fromUtf8(Tabs[i].titel));

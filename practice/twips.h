@@ -9,6 +9,11 @@ constexpr int Pixels(int twips)
     return (twips + (twips >= 0 ? 7 : -7)) / 15;
 }
 
+constexpr int Twips(int pixels)
+{
+    return pixels * 15;
+}
+
 constexpr QSize PixelsGrootte(int breedteTwips, int hoogteTwips)
 {
     return {Pixels(breedteTwips), Pixels(hoogteTwips)};

@@ -6,6 +6,7 @@
 #include "frmprintvoorbeeld.h"
 #include "getal.h"
 #include "opgave.h"
+#include "twips.h"
 #include "venster.h"
 
 #include <QCheckBox>
@@ -151,8 +152,17 @@ void frmPrinten::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_geplaatst) {
         m_geplaatst = true;
-        PlaatsVenster(this, Grootte, Plaatsing::LinksBoven());
+        PlaatsVenster(this, VensterGrootte(), Plaatsing::LinksBoven());
     }
+}
+
+// Wider than the usual size only as far as the tab strip needs: the teacher must see all eight
+// tabs at once, whatever the system font.
+QSize frmPrinten::VensterGrootte() const
+{
+    const QMargins marges = layout()->contentsMargins();
+    const int tabs = m_paginas.TabStrip->sizeHint().width() + marges.left() + marges.right();
+    return {std::max(Grootte.width(), Twips(tabs)), Grootte.height()};
 }
 
 void frmPrinten::closeEvent(QCloseEvent* event)

@@ -45,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QSize VensterGrootte() const;
     void MaakKnoppen(QWidget* rij);
     void VerbindKnoppen();
     void TabKlik(int index);

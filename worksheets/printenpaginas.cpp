@@ -1,6 +1,7 @@
 #include "printenpaginas.h"
 
 #include "samenstellen.h"
+#include "tabstrook.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,7 +12,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -182,10 +182,9 @@ QWidget* MaakPagina(PrintenPaginas& p, std::size_t index)
 PrintenPaginas MaakPrintenPaginas(QWidget& venster)
 {
     PrintenPaginas p;
-    p.TabStrip = new QTabBar(&venster);
+    // Eight captions in a window of 7000 twips: only compact tabs show them all at once.
+    p.TabStrip = new Tabstrook(&venster, Tabstrook::Vorm::Compact);
     p.TabStrip->setObjectName(QStringLiteral("TabStrip"));
-    p.TabStrip->setExpanding(false);
-    p.TabStrip->setUsesScrollButtons(true);
     p.Paginas = new QStackedWidget(&venster);
     std::array<QWidget*, PrintenTabAantal> inhoud {};
     for (std::size_t i = 0; i < Tabs.size(); ++i) {
