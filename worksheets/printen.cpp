@@ -3,6 +3,7 @@
 #include "dialogen.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -43,6 +44,16 @@ struct GemetenRegel
     double breedte = 0;
 };
 
+// Where a column starts: the average character width of the font in force when the tab was made.
+double KolomX(const QString& familie, const PrintItem& item, const QPaintDevice& apparaat)
+{
+    if (item.Kolom == 0)
+        return 0;
+    const int grootte = item.KolomGrootte > 0 ? item.KolomGrootte : item.Grootte;
+    return item.Kolom
+        * QFontMetricsF(Lettertype(familie, grootte, item.Vet, item.Onderstreept), &apparaat).averageCharWidth();
+}
+
 GemetenRegel MeetRegel(const QString& familie, const PrintRegel& regel, const QPaintDevice& apparaat)
 {
     GemetenRegel gemeten;
@@ -56,7 +67,7 @@ GemetenRegel MeetRegel(const QString& familie, const PrintRegel& regel, const QP
         const QFont font = Lettertype(familie, item.Grootte, item.Vet, item.Onderstreept);
         const QFontMetricsF maten(font, &apparaat);
         // A column left of the previous item's end must not print over it.
-        const double x = std::max(item.Kolom * maten.averageCharWidth(), gemeten.breedte);
+        const double x = std::max(KolomX(familie, item, apparaat), gemeten.breedte);
         gemeten.items.push_back({font, x, item.Tekst});
         gemeten.breedte = x + maten.horizontalAdvance(item.Tekst);
         gemeten.hoogte = std::max(gemeten.hoogte, maten.lineSpacing());
@@ -158,9 +169,12 @@ bool BewaarBladAlsPdf(BladGegevens& blad, Printversie versie, const QString& pad
 
 bool BewaarBladAlsPdfMetDialoog(BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
 {
-    const QString pad = dialogen.BewaarAls(ouder, QStringLiteral("Oefenblad bewaren als PDF"),
-        VoorgesteldeBestandsnaam(blad, versie, QStringLiteral("pdf"), QDateTime::currentDateTime()),
-        QStringLiteral("PDF-bestanden (*.pdf)"));
+    const QString voorstel
+        = VoorgesteldeBestandsnaam(blad, versie, QStringLiteral("pdf"), QDateTime::currentDateTime());
+    // Without its folder the dialog would open in the current directory, which is the program's folder.
+    QDir().mkpath(QFileInfo(voorstel).absolutePath());
+    const QString pad = dialogen.BewaarAls(
+        ouder, QStringLiteral("Oefenblad bewaren als PDF"), voorstel, QStringLiteral("PDF-bestanden (*.pdf)"));
     if (pad.isEmpty())
         return false;
     if (BewaarBladAlsPdf(blad, versie, pad))

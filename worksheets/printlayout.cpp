@@ -21,11 +21,15 @@ public:
     void Grootte(int grootte) { m_regel.Grootte = grootte; }
     void Vet(bool vet) { m_regel.Vet = vet; }
     void Onderstreept(bool onderstreept) { m_regel.Onderstreept = onderstreept; }
-    void Tab(int kolom) { m_kolom = kolom; }
+    void Tab(int kolom)
+    {
+        m_kolom = kolom;
+        m_kolomGrootte = m_regel.Grootte;
+    }
 
     void Print(const QString& tekst)
     {
-        m_regel.Items.push_back({m_kolom, tekst, m_regel.Grootte, m_regel.Vet, m_regel.Onderstreept});
+        m_regel.Items.push_back({m_kolom, tekst, m_regel.Grootte, m_regel.Vet, m_regel.Onderstreept, m_kolomGrootte});
     }
 
     void EindeRegel()
@@ -39,6 +43,7 @@ private:
     PrintModel& m_model;
     PrintRegel m_regel;
     int m_kolom = 0;
+    int m_kolomGrootte = 0;
 };
 
 void PrintKop(Regelprinter& p, const BladGegevens& blad, Printversie versie)

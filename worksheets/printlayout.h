@@ -10,7 +10,8 @@
 // The two versions of a sheet: the exercises with an empty result line, or with their answers.
 enum class Printversie { Opgaven, Oplossingen };
 
-// One piece of text on a printed line, starting at a character column of its own font.
+// One piece of text on a printed line, starting at a character column. The column is counted in
+// the font size that held when the tab was made, which may differ from the text's own size.
 struct PrintItem
 {
     int Kolom = 0;
@@ -18,6 +19,7 @@ struct PrintItem
     int Grootte = 0; // points
     bool Vet = false;
     bool Onderstreept = false;
+    int KolomGrootte = 0; // points
 };
 
 // A printed line. The font state at the end of the line gives an empty line its height.
