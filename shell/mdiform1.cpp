@@ -53,6 +53,9 @@ MDIForm1::MDIForm1(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
     // saved setting always match it.
     setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(m_werkruimte);
+    // The worksheet preview stands beside the worksheet window and reaches beyond a small main window.
+    m_werkruimte->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_werkruimte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MaakMenus();
     MaakWerkbalk();
     // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
