@@ -1,4 +1,3 @@
-#include "geluid.h"
 #include "nepdialogen.h"
 #include "reeksvenster.h"
 #include "toeval.h"
@@ -6,15 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <vector>
+#include <array>
+#include <utility>
 
 namespace {
-
-using Fouttekst = ReeksVarianten::Fouttekst;
 
 // A typed-answer window with fixed exercises; its checks fail with `fout` when that is set.
 class Proefvenster : public Reeksvenster
@@ -27,7 +21,6 @@ public:
     }
 
     std::optional<Melding> fout;
-    int aantal = 3;
     int gemaakt = 0;
     int resets = 0;
 
@@ -36,7 +29,7 @@ private:
     {
         if (fout)
             return *fout;
-        return aantal;
+        return 3;
     }
     Oefening MaakOefening() override
     {
@@ -46,166 +39,112 @@ private:
     void ReeksGereset() override { ++resets; }
 };
 
-ReeksVarianten Drills()
-{
-    return {.resetOokOpHelp = true,
-        .resetUitslag = QStringLiteral("Nieuwe reeks"),
-        .startUitslag = std::nullopt,
-        .tellersNulBijStart = true,
-        .resterend = QStringLiteral("nog %1 oefeningen"),
-        .eindResultaat = QStringLiteral("Resultaat : %1 op %2"),
-        .fouttekst = Fouttekst::Oplossing};
-}
-
-ReeksVarianten Tafels()
-{
-    ReeksVarianten tafels;
-    tafels.resetUitslag = std::nullopt;
-    tafels.startUitslag = std::nullopt;
-    tafels.resterend = QStringLiteral("Nog %1 oefeningen");
-    return tafels;
-}
-
-struct Geval
-{
-    const char* naam;
-    ReeksVarianten varianten;
-    QString uitslagNaSetup;
-    QString uitslagBijStart;
-    QString fout;
-    QString resterend; // of 3
-    QString resultaatNaHelp;
-    QString resultaatNaHerstart;
-    QString eind;
-    int resetsNaHelp;
-};
-
 QString Juist(const QWidget& venster)
 {
     return tekst(venster, "lblLinks") == "47" ? QStringLiteral("40") : QStringLiteral("42");
 }
 
-const QString Ontwerptekst = QStringLiteral("Vul in en druk op [enter]");
-
-std::vector<Geval> Gevallen()
+// One script through every place where the modules differ: reset, start, a wrong and a right answer, Help during
+// a series, a restart without Setup, the end and the answer to the end question.
+TEST(Reeks, VariantenSturenDeReeks)
 {
-    return {
-        {"hoofdrekenen", {}, "Nieuwe reeks !", Ontwerptekst, "Foutje !", "nog 3 oefeningen", "Resultaat : 1 op 2",
-            "Resultaat : 2 op 4", "3 op 6", 1},
-        {"tafels", Tafels(), Ontwerptekst, Ontwerptekst, "Foutje !", "Nog 3 oefeningen", "Resultaat : 1 op 2",
-            "Resultaat : 2 op 4", "3 op 6", 1},
-        {"drills", Drills(), "Nieuwe reeks", "Nieuwe reeks", "47-7=40", "nog 3 oefeningen", "Resultaat : 0 op 0",
-            "Resultaat : 1 op 1", "Resultaat : 2 op 3", 2},
-    };
-}
-
-class ReeksTest : public ::testing::TestWithParam<Geval>
-{
-protected:
-    ReeksTest() { ZaaiToeval(7); }
-    NepDialogen dialogen;
-};
-
-// One script through every place where the modules differ: reset, start, wrong answer, Help during
-// a series, a restart without Setup, and the end.
-TEST_P(ReeksTest, VariantenSturenDeReeks)
-{
-    const Geval& geval = GetParam();
-    Proefvenster venster(dialogen, geval.varianten);
-    venster.show();
-
-    klikTab(venster, 0);
-    EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagNaSetup);
-    klikTab(venster, 1);
-    EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagBijStart);
-    EXPECT_EQ(tekst(venster, "lblAantal"), geval.resterend);
-    EXPECT_EQ(tekst(venster, "lblLinks") + tekst(venster, "lblBewerking") + tekst(venster, "lblRechts"), "47-7");
-
-    antwoord(venster, "4");
-    EXPECT_EQ(tekst(venster, "lblUitslag"), geval.fout);
-    EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(255, 0, 0));
-    antwoord(venster, "42 is het", Qt::Key_Enter);
-    EXPECT_EQ(tekst(venster, "lblUitslag"), "Goed zo !");
-    EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 255, 0));
-    EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 2");
-
-    klikTab(venster, 2);
-    EXPECT_EQ(tekst(venster, "lblResultaat"), geval.resultaatNaHelp);
-    EXPECT_EQ(venster.resets, geval.resetsNaHelp);
-
-    // The exercise abandoned by Help still counts as made where the counters are not reset.
-    klikTab(venster, 1);
-    antwoord(venster, Juist(venster));
-    EXPECT_EQ(tekst(venster, "lblResultaat"), geval.resultaatNaHerstart);
-    antwoord(venster, Juist(venster));
-    antwoord(venster, "");
-    EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
-    EXPECT_EQ(tekst(venster, "lblAantal"), "");
-    EXPECT_EQ(tekst(venster, "lblResultaat"), geval.eind);
-    EXPECT_EQ(dialogen.meldingen().size(), 1u);
-    EXPECT_FALSE(venster.isVisible()) << "Nee closes the window";
-}
-
-INSTANTIATE_TEST_SUITE_P(Modules, ReeksTest, ::testing::ValuesIn(Gevallen()),
-    [](const auto& param) { return std::string(param.param.naam); });
-
-class ReeksFlow : public ::testing::Test
-{
-protected:
-    ReeksFlow() { ZaaiToeval(11); }
-    NepDialogen dialogen;
-};
-
-TEST_F(ReeksFlow, EindvraagEnJa)
-{
-    Proefvenster venster(dialogen, {});
-    venster.show();
-    venster.aantal = 2;
-    klikTab(venster, 1);
-    antwoord(venster, "40");
-    dialogen.antwoord(Antwoord::Ja);
-    antwoord(venster, "41");
-
-    const auto& vraag = dialogen.laatste();
-    EXPECT_EQ(vraag.prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 1 op 2\r\n\r\nNog eens ?");
-    EXPECT_EQ(vraag.titel, "opnieuw ?");
-    EXPECT_EQ(vraag.knoppen, Knoppen::JaNee);
-    EXPECT_EQ(vraag.icoon, Icoon::Geen);
-    EXPECT_EQ(vraag.ouder, &venster);
-
-    // Ja is a return to Setup: the tab follows the page and the score starts again.
-    EXPECT_TRUE(venster.isVisible());
-    EXPECT_EQ(paginaVoor(venster), 0);
-    EXPECT_EQ(gekozenTab(venster), 0);
-    EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
-    EXPECT_EQ(venster.resets, 1);
-
-    klikTab(venster, 1);
-    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 2 oefeningen");
-    antwoord(venster, "40");
-    EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 1");
-}
-
-TEST_F(ReeksFlow, GeweigerdeStartToontAlleenDeMelding)
-{
-    struct Weigering
+    using Fouttekst = ReeksVarianten::Fouttekst;
+    const ReeksVarianten tafels {
+        .resetUitslag = std::nullopt, .startUitslag = std::nullopt, .resterend = "Nog %1 oefeningen"};
+    const ReeksVarianten drills {.resetOokOpHelp = true,
+        .resetUitslag = "Nieuwe reeks",
+        .startUitslag = std::nullopt,
+        .tellersNulBijStart = true,
+        .eindResultaat = "Resultaat : %1 op %2",
+        .fouttekst = Fouttekst::Oplossing};
+    const QString ontwerp = QStringLiteral("Vul in en druk op [enter]");
+    struct Geval
     {
-        Melding melding;
-        QString titel;
+        ReeksVarianten varianten;
+        QString uitslagNaSetup, uitslagBijStart, fout, resterend, resultaatNaHelp, resultaatNaHerstart, eind;
+        int resetsNaHelp;
+        bool ja; // the answer to "Nog eens ?"
     };
-    for (const Weigering& geval : {Weigering {{"Eigen titel !", "Titel !", Icoon::Geen}, "Titel !"},
-             Weigering {{"Zonder titel !"}, ProgrammaTitel()},
-             Weigering {{"Met icoon !", "Let op", Icoon::Waarschuwing}, "Let op"}}) {
-        NepDialogen stil;
-        Proefvenster venster(stil, {});
+    const Geval gevallen[] = {
+        {{}, "Nieuwe reeks !", ontwerp, "Foutje !", "nog 3 oefeningen", "Resultaat : 1 op 2", "Resultaat : 2 op 4",
+            "3 op 6", 1, true},
+        {tafels, ontwerp, ontwerp, "Foutje !", "Nog 3 oefeningen", "Resultaat : 1 op 2", "Resultaat : 2 op 4", "3 op 6",
+            1, false},
+        {drills, "Nieuwe reeks", "Nieuwe reeks", "47-7=40", "nog 3 oefeningen", "Resultaat : 0 op 0",
+            "Resultaat : 1 op 1", "Resultaat : 2 op 3", 2, false},
+    };
+    ZaaiToeval(7);
+    for (const Geval& geval : gevallen) {
+        SCOPED_TRACE(geval.resterend.toStdString() + " " + geval.eind.toStdString());
+        NepDialogen dialogen;
+        Proefvenster venster(dialogen, geval.varianten);
         venster.show();
-        venster.fout = geval.melding;
+        klikTab(venster, 0);
+        EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagNaSetup);
+        EXPECT_TRUE(!geval.varianten.resetUitslag || achtergrond(venster, "lblUitslag") == QColor(0, 0, 255));
         klikTab(venster, 1);
-        ASSERT_EQ(stil.meldingen().size(), 1u);
-        EXPECT_EQ(stil.laatste().prompt, geval.melding.prompt);
-        EXPECT_EQ(stil.laatste().titel, geval.titel);
-        EXPECT_EQ(stil.laatste().knoppen, Knoppen::Ok);
-        EXPECT_EQ(stil.laatste().icoon, geval.melding.icoon);
+        EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagBijStart);
+        EXPECT_EQ(tekst(venster, "lblAantal"), geval.resterend);
+        EXPECT_EQ(tekst(venster, "lblLinks") + tekst(venster, "lblBewerking") + tekst(venster, "lblRechts"), "47-7");
+
+        antwoord(venster, "4");
+        EXPECT_EQ(tekst(venster, "lblUitslag"), geval.fout);
+        EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(255, 0, 0));
+        antwoord(venster, "42 is het", Qt::Key_Enter);
+        EXPECT_EQ(tekst(venster, "lblUitslag"), "Goed zo !");
+        EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 255, 0));
+        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 2");
+
+        klikTab(venster, 2);
+        EXPECT_EQ(tekst(venster, "lblResultaat"), geval.resultaatNaHelp);
+        EXPECT_EQ(venster.resets, geval.resetsNaHelp);
+
+        // The exercise abandoned by Help still counts as made where the counters are not reset.
+        klikTab(venster, 1);
+        antwoord(venster, Juist(venster));
+        EXPECT_EQ(tekst(venster, "lblResultaat"), geval.resultaatNaHerstart);
+        antwoord(venster, Juist(venster));
+        if (geval.ja)
+            dialogen.antwoord(Antwoord::Ja);
+        antwoord(venster, "");
+        ASSERT_EQ(dialogen.meldingen().size(), 1u);
+        const auto& vraag = dialogen.laatste();
+        EXPECT_EQ(vraag.prompt,
+            "Alle oefeningen zijn gemaakt.\r\nJe haalde " + QString(geval.eind).remove("Resultaat : ")
+                + "\r\n\r\nNog eens ?");
+        EXPECT_EQ(vraag.titel, "opnieuw ?");
+        EXPECT_EQ(vraag.knoppen, Knoppen::JaNee);
+        EXPECT_EQ(vraag.ouder, &venster);
+        EXPECT_EQ(venster.isVisible(), geval.ja);
+        if (geval.ja) {
+            // Ja shows Setup, from where a new series starts.
+            EXPECT_EQ(paginaVoor(venster), 0);
+            klikTab(venster, 1);
+            EXPECT_EQ(tekst(venster, "lblAantal"), geval.resterend);
+        } else {
+            // Nee closes the window, which keeps how the series ended.
+            EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
+            EXPECT_EQ(tekst(venster, "lblAantal"), "");
+            EXPECT_EQ(tekst(venster, "lblResultaat"), geval.eind);
+        }
+    }
+}
+
+TEST(Reeks, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
+{
+    ZaaiToeval(11);
+    for (const Melding& melding :
+        {Melding {"Eigen titel !", "Let op", Icoon::Waarschuwing}, Melding {"Zonder titel !"}}) {
+        NepDialogen dialogen;
+        Proefvenster venster(dialogen, {});
+        venster.show();
+        venster.fout = melding;
+        klikTab(venster, 1);
+        ASSERT_EQ(dialogen.meldingen().size(), 1u);
+        EXPECT_EQ(dialogen.laatste().prompt, melding.prompt);
+        EXPECT_EQ(dialogen.laatste().titel, melding.titel);
+        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
+        EXPECT_EQ(dialogen.laatste().icoon, melding.icoon);
         EXPECT_EQ(paginaVoor(venster), 0);
         EXPECT_EQ(gekozenTab(venster), 1);
         EXPECT_EQ(venster.gemaakt, 0);
@@ -213,55 +152,20 @@ TEST_F(ReeksFlow, GeweigerdeStartToontAlleenDeMelding)
     }
 }
 
-class Opnemer final : public Geluidsspeler
+// Focus that only comes back with the window (after a message box) is no entering.
+TEST(Reeks, BinnenkomenMaaktHetVakLeeg)
 {
-public:
-    void Speel(const QByteArray& wav) override { gespeeld.push_back(wav.left(4)); }
-    std::vector<QByteArray> gespeeld;
-};
-
-TEST_F(ReeksFlow, GoedEnFoutKlinken)
-{
-    QTemporaryDir map;
-    const QString vorige = QDir::currentPath();
-    QDir::setCurrent(map.path());
-    QDir().mkpath("sound");
-    for (const QString soort : {"goed", "fout"}) {
-        for (int n = 1; n <= 10; ++n) {
-            QFile bestand(QStringLiteral("sound/%1%2.wav").arg(soort).arg(n));
-            ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-            bestand.write(soort.toLatin1());
-        }
+    ZaaiToeval(31);
+    for (const auto& [reden, over] : {std::pair {Qt::MouseFocusReason, ""}, std::pair {Qt::TabFocusReason, ""},
+             std::pair {Qt::BacktabFocusReason, ""}, std::pair {Qt::OtherFocusReason, ""},
+             std::pair {Qt::ActiveWindowFocusReason, "25"}, std::pair {Qt::PopupFocusReason, "25"}}) {
+        QLineEdit vak(QStringLiteral("25"));
+        LeegBijBinnenkomst(&vak);
+        QFocusEvent binnen(QEvent::FocusIn, reden);
+        QApplication::sendEvent(&vak, &binnen);
+        EXPECT_EQ(vak.text(), over) << reden;
+        EXPECT_FALSE(vak.hasSelectedText());
     }
-    LaadGeluiden();
-    Opnemer speler;
-    ZetGeluidsspeler(&speler);
-
-    Proefvenster venster(dialogen, {});
-    venster.show();
-    klikTab(venster, 1);
-    antwoord(venster, "40");
-    antwoord(venster, "0");
-    EXPECT_EQ(speler.gespeeld, (std::vector<QByteArray> {"goed", "fout"}));
-
-    ZetGeluidsspeler(nullptr);
-    QDir::setCurrent(vorige);
-    LaadGeluiden(); // back to silence for the other tests
-}
-
-TEST_F(ReeksFlow, HetAntwoordvakKrijgtDeFocus)
-{
-    Proefvenster venster(dialogen, {});
-    venster.show();
-    venster.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&venster));
-    auto* vak = vind<QLineEdit>(venster, "txtOplossing");
-    klikTab(venster, 1);
-    EXPECT_EQ(QApplication::focusWidget(), vak);
-    QTest::keyClicks(QApplication::focusWidget(), "40");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(tekst(venster, "lblUitslag"), "Goed zo !");
-    EXPECT_EQ(QApplication::focusWidget(), vak);
 }
 
 } // namespace
