@@ -147,6 +147,12 @@ QByteArray LeesBron(zip_source_t* bron)
 }
 
 // Replaces the document part; every other entry is copied unchanged by libzip.
+DocumentFout OpenEnLees(const QString& pad, Sjabloon& s, pugi::xml_document& xml, std::vector<Formveld>& velden)
+{
+    const DocumentFout fout = Open(pad, s);
+    return fout == DocumentFout::Geen ? LeesXml(s, xml, velden) : fout;
+}
+
 QByteArray NieuwArchief(Sjabloon& s, const std::string& xml)
 {
     zip_source_t* deel = zip_source_buffer(s.zip.get(), xml.data(), xml.size(), 0);
@@ -209,10 +215,7 @@ DocumentFout VulDocument(BladGegevens& blad, Printversie versie, const QString& 
     Sjabloon s;
     pugi::xml_document xml;
     std::vector<Formveld> velden;
-    DocumentFout fout = Open(sjabloon, s);
-    if (fout == DocumentFout::Geen)
-        fout = LeesXml(s, xml, velden);
-    if (fout != DocumentFout::Geen)
+    if (const DocumentFout fout = OpenEnLees(sjabloon, s, xml, velden); fout != DocumentFout::Geen)
         return fout;
     for (Formveld& veld : velden) {
         if (const std::optional<QString> waarde = Waarde(veld.Naam, blad, versie))
@@ -230,9 +233,7 @@ std::vector<std::pair<QString, QString>> LeesVelden(const QString& docx, Documen
     Sjabloon s;
     pugi::xml_document xml;
     std::vector<Formveld> velden;
-    DocumentFout uitslag = Open(docx, s);
-    if (uitslag == DocumentFout::Geen)
-        uitslag = LeesXml(s, xml, velden);
+    const DocumentFout uitslag = OpenEnLees(docx, s, xml, velden);
     if (fout)
         *fout = uitslag;
     std::vector<std::pair<QString, QString>> namen;
