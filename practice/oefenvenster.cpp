@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -97,6 +98,13 @@ void Oefenvenster::MaakTabs()
     }
     // tabBarClicked also comes for the tab that is already selected: that click acts too.
     connect(TabStrip, &QTabBar::tabBarClicked, this, &Oefenvenster::Reageer);
+    // The tab strip takes no focus, so the keyboard reaches the tabs through these, as in a browser.
+    for (const auto& [toets, stap] : {std::pair {Qt::Key_PageDown, 1}, std::pair {Qt::Key_PageUp, -1}}) {
+        auto* sneltoets = new QShortcut(QKeySequence(Qt::CTRL | toets), this);
+        sneltoets->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(sneltoets, &QShortcut::activated, this,
+            [this, stap] { KlikTab((TabStrip->currentIndex() + stap + TabStrip->count()) % TabStrip->count()); });
+    }
 }
 
 void Oefenvenster::MaakHelppagina()

@@ -152,6 +152,23 @@ TEST(Reeks, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
     }
 }
 
+// After the end question the keyboard alone starts the next series: Ctrl+PgDown acts as a click on the next tab.
+TEST(Reeks, ToetsenbordKiestDeTabs)
+{
+    ZaaiToeval(12);
+    NepDialogen dialogen;
+    Proefvenster venster(dialogen, {});
+    venster.show();
+    venster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&venster));
+    QTest::keyClick(&venster, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(gekozenTab(venster), 1);
+    EXPECT_EQ(venster.gemaakt, 1);
+    QTest::keyClick(&venster, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(&venster, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(paginaVoor(venster), 2);
+}
+
 // Focus that only comes back with the window (after a message box) is no entering.
 TEST(Reeks, BinnenkomenMaaktHetVakLeeg)
 {
