@@ -18,7 +18,9 @@ struct Voorloper
 {
     std::string tekens;
     bool negatief = false;
-    long long grootte = 0; // digits before the point (leading zeros excluded) plus the exponent
+    // Where the first significant digit stands: the digits before the point (leading zeros excluded), or
+    // minus the zeros after the point when there is no whole part; plus the exponent.
+    long long grootte = 0;
 };
 
 long long LeesExponent(const QString& tekst, qsizetype& i, std::string& tekens)
@@ -58,8 +60,12 @@ Voorloper LeesVoorloper(const QString& tekst)
     }
     if (i < tekst.size() && tekst[i] == u'.') {
         v.tekens += '.';
-        for (++i; i < tekst.size() && IsCijfer(tekst[i]); ++i)
+        for (++i; i < tekst.size() && IsCijfer(tekst[i]); ++i) {
+            // Zeros right after the point make a number without whole part smaller, not larger.
+            significant = significant || tekst[i] != u'0';
+            v.grootte -= significant ? 0 : 1;
             v.tekens += static_cast<char>(tekst[i].unicode());
+        }
     }
     const bool heeftCijfer = v.tekens.find_first_of("0123456789") != std::string::npos;
     if (!heeftCijfer) {

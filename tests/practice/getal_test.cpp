@@ -10,14 +10,18 @@
 namespace {
 
 const QString Duizend(1000, u'9');
+// Tiny: the zeros after the point outweigh the exponent; huge: digits before the point count, zeros in front not.
+const QString Klein = "0." + QString(330, u'0') + "1e5";
+const QString Groot = QString(330, u'0') + "1" + QString(320, u'0');
 constexpr double Oneindig = std::numeric_limits<double>::infinity();
 
 TEST(Getal, LeesGetalNeemtHetGetalAanHetBegin)
 {
     const std::pair<QString, double> gevallen[] = {{"", 0}, {"   7", 7}, {"\t 8", 8}, {"+3", 3}, {"-4.5", -4.5},
         {"12abc", 12}, {".", 0}, {".5", 0.5}, {"1,5", 1}, {"-", 0}, {"1e3", 1000}, {"2e", 2}, {"1e-999", 0},
-        {"1e999", Oneindig}, {Duizend, Oneindig}, {"-" + Duizend, -Oneindig}, {QString::fromUtf8("٣"), 0},
-        {QString::fromUtf8("３"), 0}, {QString("5") + QChar(0) + "7", 5}, {QChar(0) + QString("5"), 0}};
+        {"1e999", Oneindig}, {Duizend, Oneindig}, {Klein, 0}, {"-" + Klein, 0}, {Groot, Oneindig},
+        {"0.0001e310", 1e306}, {"-" + Duizend, -Oneindig}, {QString::fromUtf8("٣"), 0}, {QString::fromUtf8("３"), 0},
+        {QString("5") + QChar(0) + "7", 5}, {QChar(0) + QString("5"), 0}};
     for (const auto& [tekst, waarde] : gevallen)
         EXPECT_EQ(LeesGetal(tekst), waarde) << tekst.toStdString();
 }
