@@ -1,6 +1,6 @@
 #include "bewerkingen.h"
 
-#include "opgave.h"
+#include "werkopgave.h"
 #include "toeval.h"
 
 #include <cmath>
@@ -17,7 +17,7 @@ using Poging = bool (*)(std::int64_t maximum, bool brugOfTafel, bool verschillen
 
 bool Verschilt(std::int64_t uitkomst, bool verschillend)
 {
-    return !verschillend || uitkomst != Opgave.VorigeUitkomst;
+    return !verschillend || uitkomst != Werkopgave().VorigeUitkomst;
 }
 
 bool Zoek(Poging poging, std::int64_t maximum, bool keuze, bool verschillend)
@@ -34,6 +34,7 @@ bool Zoek(Poging poging, std::int64_t maximum, bool keuze, bool verschillend)
 // no exercise of the kind exists, so nothing is drawn.
 void Vul(Poging exact, Poging constructie, std::int64_t maximum, bool keuze, std::int64_t kleinste)
 {
+    Opgave& opgave = Werkopgave();
     for (const bool verschillend : {true, false}) {
         if (maximum < kleinste)
             break;
@@ -42,9 +43,9 @@ void Vul(Poging exact, Poging constructie, std::int64_t maximum, bool keuze, std
         if (constructie && Zoek(constructie, maximum, keuze, verschillend))
             return;
     }
-    Opgave.Links = 0;
-    Opgave.Rechts = 0;
-    Opgave.Uitkomst.reset();
+    opgave.Links = 0;
+    opgave.Rechts = 0;
+    opgave.Uitkomst.reset();
 }
 
 bool BrugBijOptellen(std::int64_t l, std::int64_t r)
@@ -67,57 +68,63 @@ bool BrugBijAftrekken(std::int64_t l, std::int64_t r)
 
 bool ProbeerOptelling(std::int64_t maximum, bool brug, bool verschillend)
 {
-    Opgave.Links = RandomTot(maximum);
-    Opgave.Rechts = RandomTot(maximum);
-    const std::int64_t u = Opgave.Links + Opgave.Rechts;
-    Opgave.Uitkomst = u;
-    return (brug || !BrugBijOptellen(Opgave.Links, Opgave.Rechts)) && u <= maximum && Verschilt(u, verschillend);
+    Opgave& opgave = Werkopgave();
+    opgave.Links = RandomTot(maximum);
+    opgave.Rechts = RandomTot(maximum);
+    const std::int64_t u = opgave.Links + opgave.Rechts;
+    opgave.Uitkomst = u;
+    return (brug || !BrugBijOptellen(opgave.Links, opgave.Rechts)) && u <= maximum && Verschilt(u, verschillend);
 }
 
 bool ProbeerAftrekking(std::int64_t maximum, bool brug, bool verschillend)
 {
-    Opgave.Links = RandomTot(maximum);
-    Opgave.Rechts = RandomTot(maximum);
-    const std::int64_t u = Opgave.Links - Opgave.Rechts;
-    Opgave.Uitkomst = u;
-    return (brug || !BrugBijAftrekken(Opgave.Links, Opgave.Rechts)) && u > 0 && Verschilt(u, verschillend);
+    Opgave& opgave = Werkopgave();
+    opgave.Links = RandomTot(maximum);
+    opgave.Rechts = RandomTot(maximum);
+    const std::int64_t u = opgave.Links - opgave.Rechts;
+    opgave.Uitkomst = u;
+    return (brug || !BrugBijAftrekken(opgave.Links, opgave.Rechts)) && u > 0 && Verschilt(u, verschillend);
 }
 
 bool ProbeerVermenigvuldiging(std::int64_t maximum, bool, bool verschillend)
 {
-    Opgave.Links = RandomTot(maximum) + 1;
-    Opgave.Rechts = RandomTot(maximum) + 1;
-    const std::int64_t u = Opgave.Links * Opgave.Rechts;
-    Opgave.Uitkomst = u;
+    Opgave& opgave = Werkopgave();
+    opgave.Links = RandomTot(maximum) + 1;
+    opgave.Rechts = RandomTot(maximum) + 1;
+    const std::int64_t u = opgave.Links * opgave.Rechts;
+    opgave.Uitkomst = u;
     return u <= maximum && Verschilt(u, verschillend);
 }
 
 // Large maxima: a first factor 2..maximum/2, then a second that keeps the product within range.
 bool BouwVermenigvuldiging(std::int64_t maximum, bool, bool verschillend)
 {
-    Opgave.Links = RandomTot(maximum / 2 - 1) + 1;
-    Opgave.Rechts = RandomTot(maximum / Opgave.Links - 1) + 1;
-    const std::int64_t u = Opgave.Links * Opgave.Rechts;
-    Opgave.Uitkomst = u;
+    Opgave& opgave = Werkopgave();
+    opgave.Links = RandomTot(maximum / 2 - 1) + 1;
+    opgave.Rechts = RandomTot(maximum / opgave.Links - 1) + 1;
+    const std::int64_t u = opgave.Links * opgave.Rechts;
+    opgave.Uitkomst = u;
     return Verschilt(u, verschillend);
 }
 
 bool ProbeerDeling(std::int64_t maximum, bool, bool verschillend)
 {
-    Opgave.Links = RandomTot(maximum);
-    Opgave.Rechts = static_cast<std::int64_t>(std::floor(Rnd() * (static_cast<double>(maximum) / 2.0))) + 2;
-    const double u = static_cast<double>(Opgave.Links) / static_cast<double>(Opgave.Rechts);
-    Opgave.Uitkomst = static_cast<std::int64_t>(u);
-    return u > 1 && u == std::floor(u) && Verschilt(*Opgave.Uitkomst, verschillend);
+    Opgave& opgave = Werkopgave();
+    opgave.Links = RandomTot(maximum);
+    opgave.Rechts = static_cast<std::int64_t>(std::floor(Rnd() * (static_cast<double>(maximum) / 2.0))) + 2;
+    const double u = static_cast<double>(opgave.Links) / static_cast<double>(opgave.Rechts);
+    opgave.Uitkomst = static_cast<std::int64_t>(u);
+    return u > 1 && u == std::floor(u) && Verschilt(*opgave.Uitkomst, verschillend);
 }
 
 // Large maxima: a divisor 2..maximum/2, then a quotient of at least 2 that keeps Links within range.
 bool BouwDeling(std::int64_t maximum, bool, bool verschillend)
 {
-    Opgave.Rechts = RandomTot(maximum / 2 - 1) + 1;
-    const std::int64_t q = RandomTot(maximum / Opgave.Rechts - 1) + 1;
-    Opgave.Links = q * Opgave.Rechts;
-    Opgave.Uitkomst = q;
+    Opgave& opgave = Werkopgave();
+    opgave.Rechts = RandomTot(maximum / 2 - 1) + 1;
+    const std::int64_t q = RandomTot(maximum / opgave.Rechts - 1) + 1;
+    opgave.Links = q * opgave.Rechts;
+    opgave.Uitkomst = q;
     return Verschilt(q, verschillend);
 }
 
@@ -128,82 +135,83 @@ std::string TotMaximum(const char* tekst, std::int32_t maximum)
 
 } // namespace
 
-void MaakOptelling(std::int32_t maximum, bool brug)
+Opgave MaakOptelling(std::int32_t maximum, bool brug)
 {
+    Opgave& opgave = Werkopgave();
     OnthoudVorigeUitkomst();
     Vul(ProbeerOptelling, nullptr, maximum, brug, 2);
-    Opgave.Omschrijving = TotMaximum(brug ? "Optelling met brug tot " : "Optelling zonder brug tot ", maximum);
-    Opgave.Bewerking = "+";
+    opgave.Omschrijving = TotMaximum(brug ? "Optelling met brug tot " : "Optelling zonder brug tot ", maximum);
+    opgave.Bewerking = "+";
+    return opgave;
 }
 
-void MaakAftrekking(std::int32_t maximum, bool brug)
+Opgave MaakAftrekking(std::int32_t maximum, bool brug)
 {
+    Opgave& opgave = Werkopgave();
     OnthoudVorigeUitkomst();
     Vul(ProbeerAftrekking, nullptr, maximum, brug, 2);
-    Opgave.Omschrijving = TotMaximum(brug ? "Aftrekking met brug tot " : "Aftrekking zonder brug tot ", maximum);
-    Opgave.Bewerking = "-";
+    opgave.Omschrijving = TotMaximum(brug ? "Aftrekking met brug tot " : "Aftrekking zonder brug tot ", maximum);
+    opgave.Bewerking = "-";
+    return opgave;
 }
 
-void MaakMaaltafel(std::int32_t maximum, std::int32_t tafel)
+Opgave MaakMaaltafel(std::int32_t maximum, std::int32_t tafel)
 {
+    Opgave& opgave = Werkopgave();
     OnthoudVorigeUitkomst();
     if (tafel != 0) {
-        Opgave.Links = RandomCijfer();
-        Opgave.Rechts = tafel;
-        Opgave.Uitkomst = Opgave.Links * Opgave.Rechts;
-        Opgave.Omschrijving = "Maaltafel van " + std::to_string(tafel);
+        opgave.Links = RandomCijfer();
+        opgave.Rechts = tafel;
+        opgave.Uitkomst = opgave.Links * opgave.Rechts;
+        opgave.Omschrijving = "Maaltafel van " + std::to_string(tafel);
     } else {
         Vul(ProbeerVermenigvuldiging, BouwVermenigvuldiging, maximum, false, 4);
-        Opgave.Omschrijving = TotMaximum("Vermenigvuldiging tot ", maximum);
+        opgave.Omschrijving = TotMaximum("Vermenigvuldiging tot ", maximum);
     }
-    Opgave.Bewerking = "x";
+    opgave.Bewerking = "x";
+    return opgave;
 }
 
-void MaakDeeltafel(std::int32_t maximum, std::int32_t tafel)
+Opgave MaakDeeltafel(std::int32_t maximum, std::int32_t tafel)
 {
+    Opgave& opgave = Werkopgave();
     OnthoudVorigeUitkomst();
     if (tafel != 0) {
-        Opgave.Uitkomst = RandomCijfer();
-        Opgave.Rechts = tafel;
-        Opgave.Links = Opgave.Rechts * *Opgave.Uitkomst;
-        Opgave.Omschrijving = "Deeltafel van " + std::to_string(tafel);
+        opgave.Uitkomst = RandomCijfer();
+        opgave.Rechts = tafel;
+        opgave.Links = opgave.Rechts * *opgave.Uitkomst;
+        opgave.Omschrijving = "Deeltafel van " + std::to_string(tafel);
     } else {
         Vul(ProbeerDeling, BouwDeling, maximum, false, 4);
-        Opgave.Omschrijving = TotMaximum("Deling tot ", maximum);
+        opgave.Omschrijving = TotMaximum("Deling tot ", maximum);
     }
-    Opgave.Bewerking = ":";
+    opgave.Bewerking = ":";
+    return opgave;
 }
 
-void MaakPlusOfMin(std::int32_t maximum, bool brug)
+Opgave MaakPlusOfMin(std::int32_t maximum, bool brug)
 {
-    if (RandomTot(200) < 100)
-        MaakOptelling(maximum, brug);
-    else
-        MaakAftrekking(maximum, brug);
+    return RandomTot(200) < 100 ? MaakOptelling(maximum, brug) : MaakAftrekking(maximum, brug);
 }
 
-void MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel)
+Opgave MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel)
 {
-    if (RandomTot(200) < 100)
-        MaakMaaltafel(maximum, tafel);
-    else
-        MaakDeeltafel(maximum, tafel);
+    return RandomTot(200) < 100 ? MaakMaaltafel(maximum, tafel) : MaakDeeltafel(maximum, tafel);
 }
 
-void MaakVierBewerkingen(std::int32_t maximum, bool brug)
+Opgave MaakVierBewerkingen(std::int32_t maximum, bool brug)
 {
     const std::int64_t k = RandomTot(400);
     if (k < 100)
-        MaakOptelling(maximum, brug);
-    else if (k < 200)
-        MaakAftrekking(maximum, brug);
-    else if (k < 300)
-        MaakMaaltafel(maximum, 0);
-    else
-        MaakDeeltafel(maximum, 0);
+        return MaakOptelling(maximum, brug);
+    if (k < 200)
+        return MaakAftrekking(maximum, brug);
+    if (k < 300)
+        return MaakMaaltafel(maximum, 0);
+    return MaakDeeltafel(maximum, 0);
 }
 
-void MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug)
+Opgave MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug)
 {
     switch (keuze) {
     case Bewerkingskeuze::Plus:
@@ -221,6 +229,7 @@ void MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug)
     case Bewerkingskeuze::Alles:
         return MaakVierBewerkingen(maximum, brug);
     }
+    return {};
 }
 
 std::int32_t KleinsteMaximum(Bewerkingskeuze keuze)

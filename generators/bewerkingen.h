@@ -1,18 +1,21 @@
 #pragma once
 
+#include "opgave.h"
+
 #include <cstdint>
 
-// The four-operation generators. Each leaves its exercise in Opgave and sets VorigeUitkomst first.
+// The four-operation generators. Each returns its exercise, whose VorigeUitkomst is the answer of the
+// exercise any generator made before it.
 // Every call returns promptly for every argument: when no exercise that differs from the previous
 // answer turns up, the previous-answer rule is relaxed; when no exercise exists at all (a maximum
-// below KleinsteMaximum), Uitkomst is left empty and Links and Rechts are 0.
-void MaakOptelling(std::int32_t maximum, bool brug);
-void MaakAftrekking(std::int32_t maximum, bool brug);
-void MaakMaaltafel(std::int32_t maximum, std::int32_t tafel);
-void MaakDeeltafel(std::int32_t maximum, std::int32_t tafel);
-void MaakPlusOfMin(std::int32_t maximum, bool brug);
-void MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel);
-void MaakVierBewerkingen(std::int32_t maximum, bool brug);
+// below KleinsteMaximum), Uitkomst is empty and Links and Rechts are 0.
+Opgave MaakOptelling(std::int32_t maximum, bool brug);
+Opgave MaakAftrekking(std::int32_t maximum, bool brug);
+Opgave MaakMaaltafel(std::int32_t maximum, std::int32_t tafel);
+Opgave MaakDeeltafel(std::int32_t maximum, std::int32_t tafel);
+Opgave MaakPlusOfMin(std::int32_t maximum, bool brug);
+Opgave MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel);
+Opgave MaakVierBewerkingen(std::int32_t maximum, bool brug);
 
 // The operation choices as numbered by the mental-arithmetic module and the worksheets:
 // 1 "+", 2 "-", 3 "+ en -", 4 "x", 5 ":", 6 "x en :", 7 all four.
@@ -27,7 +30,7 @@ enum class Bewerkingskeuze : int {
 };
 
 // Calls the generator for a choice; multiplication and division are free exercises (tafel 0).
-void MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug);
+Opgave MaakBewerking(Bewerkingskeuze keuze, std::int32_t maximum, bool brug);
 
 // The smallest maximum for which a choice always yields two different answers
 // (3 for addition and subtraction, 6 as soon as free multiplication or division can come).

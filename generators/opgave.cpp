@@ -1,25 +1,32 @@
-#include "opgave.h"
+#include "werkopgave.h"
 
 #include "toeval.h"
 
 #include <limits>
 
-OpgaveGegevens Opgave;
-std::int32_t Maximum = 0;
-bool Brug = true;
+Opgave& Werkopgave()
+{
+    static Opgave opgave;
+    return opgave;
+}
+
+std::string Som(const Opgave& opgave)
+{
+    return std::to_string(opgave.Links) + opgave.Bewerking + std::to_string(opgave.Rechts);
+}
 
 void ResetOpgave()
 {
-    Opgave = OpgaveGegevens {};
+    Werkopgave() = Opgave {};
 }
 
 void OnthoudVorigeUitkomst()
 {
-    const std::int64_t u = Opgave.Uitkomst.value_or(0);
+    const std::int64_t u = Werkopgave().Uitkomst.value_or(0);
     // Answers of a workable exercise always fit; clamp anything else instead of wrapping.
     constexpr std::int64_t laag = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hoog = std::numeric_limits<std::int32_t>::max();
-    Opgave.VorigeUitkomst = static_cast<std::int32_t>(u < laag ? laag : (u > hoog ? hoog : u));
+    Werkopgave().VorigeUitkomst = static_cast<std::int32_t>(u < laag ? laag : (u > hoog ? hoog : u));
 }
 
 std::int64_t RandomCijfer()

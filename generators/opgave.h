@@ -4,28 +4,22 @@
 #include <optional>
 #include <string>
 
-// The exercise record that every generator overwrites; callers read it right after the call.
-struct OpgaveGegevens
+// One exercise as a generator made it.
+struct Opgave
 {
     std::int64_t Links = 0;
     std::int64_t Rechts = 0;
-    std::optional<std::int64_t> Uitkomst; // empty before the first exercise of the run
+    std::optional<std::int64_t> Uitkomst; // empty before the first exercise, or when no exercise exists
     std::string Bewerking; // "+", "-", "x" or ":"
     std::string Omschrijving;
-    std::int32_t VorigeUitkomst = 0;
+    std::int32_t VorigeUitkomst = 0; // the answer of the exercise made before it
 };
 
-extern OpgaveGegevens Opgave;
+// The exercise written without blanks, "47-7": how it is named in feedback and in lists of exercises shown.
+std::string Som(const Opgave& opgave);
 
-// Shared settings that the calling modules fill before they call a generator.
-extern std::int32_t Maximum;
-extern bool Brug;
-
-// Back to the state at program start (empty record, previous answer 0).
+// Forgets the last exercise made, as at program start (no answer, previous answer 0).
 void ResetOpgave();
-
-// VorigeUitkomst = Uitkomst as a 32-bit number; an empty Uitkomst counts as 0.
-void OnthoudVorigeUitkomst();
 
 // Digit helpers; only ever applied to whole numbers that are not negative.
 std::int64_t RandomCijfer();

@@ -1,6 +1,6 @@
 #include "plaatswaarde_tabel.h"
 
-#include "opgave.h"
+#include "werkopgave.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ Trekking Zoek(const Soortrij& rij)
     const bool anders = rij.vorige == Vorige::Anders;
     for (int poging = 1;; ++poging) {
         const Trekking o = Trek(rij);
-        const bool nieuw = !anders || o.U != Opgave.VorigeUitkomst || poging > MaxPogingen;
+        const bool nieuw = !anders || o.U != Werkopgave().VorigeUitkomst || poging > MaxPogingen;
         if ((nieuw && rij.voorwaarde(o)) || poging >= 2 * MaxPogingen)
             return o;
     }
@@ -29,21 +29,23 @@ Trekking Zoek(const Soortrij& rij)
 
 } // namespace
 
-void MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
+Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
 {
-    Opgave.Bewerking = "-";
+    Opgave& opgave = Werkopgave();
+    opgave.Bewerking = "-";
     if (bereik.onthoudVorige)
         OnthoudVorigeUitkomst();
     const auto rij = std::ranges::find(bereik.rijen, std::string_view(soort), &Soortrij::code);
     if (rij != bereik.rijen.end()) {
         const Trekking o = Zoek(*rij);
-        Opgave.Links = o.L;
-        Opgave.Rechts = o.R;
-        Opgave.Uitkomst = o.U;
-        Opgave.Bewerking = std::string(1, rij->teken);
+        opgave.Links = o.L;
+        opgave.Rechts = o.R;
+        opgave.Uitkomst = o.U;
+        opgave.Bewerking = std::string(1, rij->teken);
     }
-    Opgave.Omschrijving.assign(bereik.voorvoegsel);
-    Opgave.Omschrijving += soort;
+    opgave.Omschrijving.assign(bereik.voorvoegsel);
+    opgave.Omschrijving += soort;
+    return opgave;
 }
 
 std::vector<std::string> Codes(std::span<const Soortrij> rijen)

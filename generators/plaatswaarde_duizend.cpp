@@ -90,9 +90,9 @@ constexpr Soortrij Duizend[] = {
 
 } // namespace
 
-void MaakDuizend(const std::string& soort)
+Opgave MaakDuizend(const std::string& soort)
 {
-    MaakPlaatswaarde({"1000/", Duizend, true}, soort);
+    return MaakPlaatswaarde({"1000/", Duizend, true}, soort);
 }
 
 const std::vector<std::string>& SoortenDuizend()

@@ -84,14 +84,14 @@ constexpr Soortrij Honderd[] = {
 
 } // namespace
 
-void MaakTwintig(const std::string& soort)
+Opgave MaakTwintig(const std::string& soort)
 {
-    MaakPlaatswaarde({"20/", Twintig, true}, soort);
+    return MaakPlaatswaarde({"20/", Twintig, true}, soort);
 }
 
-void MaakHonderd(const std::string& soort)
+Opgave MaakHonderd(const std::string& soort)
 {
-    MaakPlaatswaarde({"100/", Honderd, true}, soort);
+    return MaakPlaatswaarde({"100/", Honderd, true}, soort);
 }
 
 const std::vector<std::string>& SoortenTwintig()

@@ -54,9 +54,9 @@ struct Bereik
 // draw is kept as it is, even if it misses the condition (its Uitkomst is still Links op Rechts).
 inline constexpr int MaxPogingen = 100000;
 
-// Makes one exercise of the kind `soort` into Opgave; an unknown code only sets Bewerking to "-" and
-// Omschrijving (and VorigeUitkomst where the range refreshes it).
-void MaakPlaatswaarde(const Bereik& bereik, const std::string& soort);
+// Makes one exercise of the kind `soort`; for an unknown code only Bewerking ("-"), Omschrijving (and
+// VorigeUitkomst where the range refreshes it) are new.
+Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort);
 
 std::vector<std::string> Codes(std::span<const Soortrij> rijen);
 

@@ -114,14 +114,14 @@ constexpr Soortrij Honderdduizend[] = {
 
 } // namespace
 
-void MaakTienduizend(const std::string& soort)
+Opgave MaakTienduizend(const std::string& soort)
 {
-    MaakPlaatswaarde({"10000/", Tienduizend, false}, soort);
+    return MaakPlaatswaarde({"10000/", Tienduizend, false}, soort);
 }
 
-void MaakHonderdduizend(const std::string& soort)
+Opgave MaakHonderdduizend(const std::string& soort)
 {
-    MaakPlaatswaarde({"100000/", Honderdduizend, false}, soort);
+    return MaakPlaatswaarde({"100000/", Honderdduizend, false}, soort);
 }
 
 const std::vector<std::string>& SoortenTienduizend()

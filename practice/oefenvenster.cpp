@@ -1,15 +1,11 @@
 #include "oefenvenster.h"
 
-#include "tabstrook.h"
-#include "venster.h"
+#include "bouwstenen.h"
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -17,117 +13,105 @@
 
 namespace {
 
-struct Tab
-{
-    const char* titel;
-    const char* sleutel;
-    const char* tip;
-};
-
-constexpr std::array<Tab, 3> Tabs {{
-    {"Setup", "setup", "Klik hier om de oefening op te maken"},
-    {"Oefening", "oefening", "Klik hier om de oefening te starten"},
-    {"Help", "help", "Klik hier voor meer uitleg"},
-}};
-
 constexpr std::array<const char*, 3> HelpTitels {"Start :", "Oefening:", "Einde :"};
-
-class Leegmaker final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            const auto reden = static_cast<QFocusEvent*>(event)->reason();
-            if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
-                static_cast<QLineEdit*>(object)->clear();
-        }
-        return false;
-    }
-};
 
 } // namespace
 
+std::vector<Tabblad> StandaardTabs()
+{
+    return {
+        {QStringLiteral("Setup"), QStringLiteral("setup"), QStringLiteral("Klik hier om de oefening op te maken")},
+        {QStringLiteral("Oefening"), QStringLiteral("oefening"), QStringLiteral("Klik hier om de oefening te starten")},
+        {QStringLiteral("Help"), QStringLiteral("help"), QStringLiteral("Klik hier voor meer uitleg")},
+    };
+}
+
 Oefenvenster::Oefenvenster(
-    Dialogen& dialogen, const QString& naam, const QString& titel, QWidget* parent, QSize grootteTwips)
+    Dialogen& dialogen, const QString& naam, const QString& titel, QWidget* parent, Vensteropmaak opmaak)
     : QWidget(parent)
-    , TabStrip(new Tabstrook(this))
-    , cmdStop(new QToolButton(this))
     , m_dialogen(dialogen)
-    , m_paginas(new QStackedWidget(this))
-    , m_grootteTwips(grootteTwips)
+    , m_tabs(new Tabstrook(this, opmaak.vorm))
+    , m_stapel(new QStackedWidget(this))
+    , m_stop(new QToolButton(this))
+    , m_grootteTwips(opmaak.grootteTwips)
+    , m_plaatsing(opmaak.plaatsing)
 {
     setObjectName(naam);
     setWindowTitle(titel);
-    MaakTabs();
-    MaakHelppagina();
+    MaakTabs(opmaak.tabs);
+    MaakSneltoetsen();
+
+    m_stop->setObjectName(QStringLiteral("cmdStop"));
+    m_stop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
+    m_stop->setAccessibleName(QStringLiteral("Afsluiten"));
+    m_stop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
+    m_stop->setIconSize({24, 24});
+    m_stop->setAutoRaise(true);
+    connect(m_stop, &QToolButton::clicked, this, &Oefenvenster::Sluit);
 
     auto* kop = new QHBoxLayout;
-    kop->addWidget(TabStrip, 1, Qt::AlignBottom);
-    kop->addWidget(cmdStop, 0, Qt::AlignRight | Qt::AlignVCenter);
+    kop->setSpacing(6);
+    kop->addWidget(m_tabs, 1, Qt::AlignBottom);
+    kop->addWidget(m_stop, 0, Qt::AlignRight | Qt::AlignVCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(0);
     layout->addLayout(kop);
-    layout->addWidget(m_paginas, 1);
-
-    cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    cmdStop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
-    cmdStop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
-    cmdStop->setIconSize({24, 24});
-    cmdStop->setAutoRaise(true);
-    connect(cmdStop, &QToolButton::clicked, this, &Oefenvenster::Sluit);
-    m_paginas->setCurrentIndex(TabSetup);
+    layout->addWidget(m_stapel, 1);
+    m_stapel->setCurrentIndex(0);
 }
 
-void Oefenvenster::MaakTabs()
+void Oefenvenster::MaakTabs(const std::vector<Tabblad>& tabs)
 {
-    TabStrip->setObjectName(QStringLiteral("TabStrip"));
-    TabStrip->setDrawBase(false);
-    m_paginas->setFrameShape(QFrame::StyledPanel);
-    for (std::size_t i = 0; i < Tabs.size(); ++i) {
-        const int index = TabStrip->addTab(QString::fromUtf8(Tabs[i].titel));
-        TabStrip->setTabData(index, QString::fromUtf8(Tabs[i].sleutel));
-        TabStrip->setTabToolTip(index, QString::fromUtf8(Tabs[i].tip));
-        Frame1[i] = new QWidget(m_paginas);
-        Frame1[i]->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
-        m_paginas->addWidget(Frame1[i]);
+    m_tabs->setObjectName(QStringLiteral("TabStrip"));
+    m_tabs->setDrawBase(false);
+    m_stapel->setFrameShape(QFrame::StyledPanel);
+    for (const Tabblad& tab : tabs) {
+        const int index = m_tabs->addTab(tab.titel);
+        m_tabs->setTabData(index, tab.sleutel);
+        m_tabs->setTabToolTip(index, tab.tip);
+        auto* pagina = new QWidget(m_stapel);
+        pagina->setObjectName(QStringLiteral("Frame1(%1)").arg(index));
+        m_stapel->addWidget(pagina);
+        m_paginas.push_back(pagina);
+        if (tab.sleutel == QLatin1String("help"))
+            MaakHelppagina(pagina);
     }
     // tabBarClicked also comes for the tab that is already selected: that click acts too.
-    connect(TabStrip, &QTabBar::tabBarClicked, this, &Oefenvenster::Reageer);
-    // The tab strip takes no focus, so the keyboard reaches the tabs through these, as in a browser.
+    connect(m_tabs, &QTabBar::tabBarClicked, this, &Oefenvenster::KlikTab);
+}
+
+// The tab strip takes no focus, so the keyboard reaches the tabs through these, as in a browser.
+void Oefenvenster::MaakSneltoetsen()
+{
     for (const auto& [toets, stap] : {std::pair {Qt::Key_PageDown, 1}, std::pair {Qt::Key_PageUp, -1}}) {
         auto* sneltoets = new QShortcut(QKeySequence(Qt::CTRL | toets), this);
         sneltoets->setContext(Qt::WidgetWithChildrenShortcut);
         connect(sneltoets, &QShortcut::activated, this,
-            [this, stap] { KlikTab((TabStrip->currentIndex() + stap + TabStrip->count()) % TabStrip->count()); });
+            [this, stap] { KlikTab((m_tabs->currentIndex() + stap + m_tabs->count()) % m_tabs->count()); });
     }
 }
 
-void Oefenvenster::MaakHelppagina()
+void Oefenvenster::MaakHelppagina(QWidget* pagina)
 {
-    auto* raster = new QGridLayout(Frame1[TabHelp]);
+    auto* raster = new QGridLayout(pagina);
     raster->setContentsMargins(12, 12, 12, 12);
     raster->setHorizontalSpacing(12);
     raster->setVerticalSpacing(10);
-    for (std::size_t i = 0; i < lblHelpTitel.size(); ++i) {
-        lblHelpTitel[i] = new QLabel(Frame1[TabHelp]);
-        lblHelpTitel[i]->setObjectName(QStringLiteral("lblHelpTitel(%1)").arg(i));
-        lblHelpTitel[i]->setWordWrap(true);
-        lblHelpTitel[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (std::size_t i = 0; i < m_helpteksten.size(); ++i) {
+        QLabel* label = MaakLabel(pagina, QStringLiteral("lblHelpTitel(%1)").arg(i), font());
+        label->setWordWrap(i >= HelpTitels.size());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_helpteksten[i] = label;
     }
     for (std::size_t i = 0; i < HelpTitels.size(); ++i) {
-        QLabel* titel = lblHelpTitel[i];
+        QLabel* titel = m_helpteksten[i];
         titel->setText(QString::fromUtf8(HelpTitels[i]));
         QFont vet = titel->font();
         vet.setBold(true);
         titel->setFont(vet);
-        titel->setWordWrap(false);
         raster->addWidget(titel, static_cast<int>(i), 0);
-        raster->addWidget(lblHelpTitel[i + HelpTitels.size()], static_cast<int>(i), 1);
+        raster->addWidget(m_helpteksten[i + HelpTitels.size()], static_cast<int>(i), 1);
     }
     raster->setColumnStretch(1, 1);
     raster->setRowStretch(static_cast<int>(HelpTitels.size()), 1);
@@ -147,27 +131,31 @@ QString Oefenvenster::HelpEinde()
 
 void Oefenvenster::ZetHelpteksten(const QString& start, const QString& oefening, const QString& einde)
 {
-    lblHelpTitel[3]->setText(start);
-    lblHelpTitel[4]->setText(oefening);
-    lblHelpTitel[5]->setText(einde);
+    if (!m_helpteksten[3])
+        return;
+    m_helpteksten[3]->setText(start);
+    m_helpteksten[4]->setText(oefening);
+    m_helpteksten[5]->setText(einde);
+}
+
+bool Oefenvenster::TabGekozen(int index)
+{
+    const QString sleutel = m_tabs->tabData(index).toString();
+    if (sleutel == QLatin1String("setup"))
+        SetupGekozen();
+    else if (sleutel == QLatin1String("oefening"))
+        return OefeningGekozen();
+    else if (sleutel == QLatin1String("help"))
+        HelpGekozen();
+    return true;
 }
 
 bool Oefenvenster::Reageer(int index)
 {
-    switch (index) {
-    case TabSetup:
-        SetupGekozen();
-        break;
-    case TabOefening:
-        if (!OefeningGekozen())
-            return false;
-        break;
-    case TabHelp:
-        HelpGekozen();
-        break;
-    default:
+    if (index < 0 || index >= m_tabs->count())
         return false; // a click beside the tabs
-    }
+    if (!TabGekozen(index))
+        return false;
     ToonPagina(index);
     return true;
 }
@@ -175,13 +163,18 @@ bool Oefenvenster::Reageer(int index)
 void Oefenvenster::KlikTab(int index)
 {
     Reageer(index);
-    if (index >= 0 && index < TabStrip->count())
-        TabStrip->setCurrentIndex(index);
+    if (index >= 0 && index < m_tabs->count())
+        m_tabs->setCurrentIndex(index);
 }
 
 void Oefenvenster::ToonPagina(int index)
 {
-    m_paginas->setCurrentIndex(index);
+    m_stapel->setCurrentIndex(index);
+}
+
+int Oefenvenster::PaginaVoor() const
+{
+    return m_stapel->currentIndex();
 }
 
 void Oefenvenster::Meld(const Melding& melding)
@@ -198,21 +191,23 @@ void Oefenvenster::showEvent(QShowEvent* event)
 {
     if (!m_geplaatst) {
         m_geplaatst = true;
-        PlaatsVenster(this, m_grootteTwips, Plaatsing::MiddenBoven());
+        PlaatsVenster(this, m_grootteTwips, m_plaatsing);
+        ZetBeginfocus();
     }
     QWidget::showEvent(event);
 }
 
-void LeegBijBinnenkomst(QLineEdit* vak)
+// The keyboard starts on the first control of the first page, so that a window can be used without a mouse.
+// The focus is given, not entered: a number box keeps its text.
+void Oefenvenster::ZetBeginfocus()
 {
-    vak->installEventFilter(new Leegmaker(vak));
-}
-
-QLineEdit* MaakGetalvak(const QString& naam, const QString& tekst, QWidget* ouder)
-{
-    auto* vak = new QLineEdit(tekst, ouder);
-    vak->setObjectName(naam);
-    vak->setMaximumWidth(vak->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
-    LeegBijBinnenkomst(vak);
-    return vak;
+    QWidget* pagina = m_paginas.front();
+    for (QWidget* widget = pagina->nextInFocusChain(); widget != pagina && isAncestorOf(widget);
+         widget = widget->nextInFocusChain()) {
+        if (pagina->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
+            && !widget->isHidden()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }

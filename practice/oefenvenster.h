@@ -1,17 +1,18 @@
 #pragma once
 
 #include "dialogen.h"
+#include "tabstrook.h"
+#include "venster.h"
 
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QLabel;
-class QLineEdit;
 class QStackedWidget;
-class QTabBar;
 class QToolButton;
 
 // A message of a failing check: OK only, the module's title or the program's own.
@@ -22,29 +23,50 @@ struct Melding
     Icoon icoon = Icoon::Geen;
 };
 
-// The tab frame every practice window shares: the tabs Setup, Oefening and Help with their pages,
-// the Help page's titles and texts, the stop button, and its size and place when first shown.
-// A module fills the pages and reacts to the tabs through the three hooks.
+// One tab of a tabbed window: its caption, its key and its tooltip (empty: none).
+struct Tabblad
+{
+    QString titel;
+    QString sleutel;
+    QString tip;
+};
+
+// The tabs Setup, Oefening and Help of the practice windows.
+std::vector<Tabblad> StandaardTabs();
+
+// How a tabbed window looks: its tabs, its client size in twips, where it goes and the form of its tab strip.
+struct Vensteropmaak
+{
+    std::vector<Tabblad> tabs = StandaardTabs();
+    QSize grootteTwips {7000, 5000};
+    Plaatsing plaatsing = Plaatsing::MiddenBoven();
+    Tabstrook::Vorm vorm = Tabstrook::Vorm::Gewoon;
+};
+
+// The tab frame every tabbed window shares: a tab strip with one page per tab (a click on a tab may act, and
+// brings its page to the front), the Help page with its three titles and texts (on the tab with key "help"),
+// the stop button, the keyboard's Ctrl+PgDown and Ctrl+PgUp, and the window's size and place when first shown.
 class Oefenvenster : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The page indexes of the standard tabs.
     static constexpr int TabSetup = 0;
     static constexpr int TabOefening = 1;
     static constexpr int TabHelp = 2;
-    static constexpr QSize StandaardGrootte {7000, 5000}; // twips, client area
 
-    // What a click on a tab does: the hook of that tab, then the tab header shows it and its page
-    // comes to the front, except when a series could not start (the Setup page stays in front).
+    // What a click on a tab does: the window's reaction to it, then the tab header shows it and its page comes
+    // to the front, unless the reaction refused (a series that could not start keeps the Setup page in front).
     void KlikTab(int index);
     // Brings a page to the front; the tab header is left as it is.
     void ToonPagina(int index);
-    QWidget* Pagina(int index) const { return Frame1.at(static_cast<std::size_t>(index)); }
+    int PaginaVoor() const;
+    QWidget* Pagina(int index) const { return m_paginas.at(static_cast<std::size_t>(index)); }
 
     void Meld(const Melding& melding);
     Dialogen& dialogen() const { return m_dialogen; }
-    // Closes the window (its MDI sub-window when it has one), as cmdStop does.
+    // Closes the window (its MDI sub-window when it has one), as the stop button does.
     void Sluit();
 
     // The shared Help texts of the typed-answer modules.
@@ -52,38 +74,36 @@ public:
     static QString HelpEinde();
 
 protected:
-    Oefenvenster(Dialogen& dialogen, const QString& naam, const QString& titel, QWidget* parent,
-        QSize grootteTwips = StandaardGrootte);
+    Oefenvenster(
+        Dialogen& dialogen, const QString& naam, const QString& titel, QWidget* parent, Vensteropmaak opmaak = {});
 
     void ZetHelpteksten(
         const QString& start, const QString& oefening = HelpOefening(), const QString& einde = HelpEinde());
 
-    // The hooks of the three tabs; returning false from OefeningGekozen keeps the Setup page in front.
+    // The reaction to a click on a tab; false keeps the page in front as it is. By default the standard tabs
+    // call the three hooks below.
+    virtual bool TabGekozen(int index);
     virtual void SetupGekozen() { }
     virtual bool OefeningGekozen() { return true; }
     virtual void HelpGekozen() { }
 
+    QToolButton* StopKnop() const { return m_stop; }
     void showEvent(QShowEvent* event) override;
 
-    QTabBar* TabStrip;
-    std::array<QWidget*, 3> Frame1 {};
-    std::array<QLabel*, 6> lblHelpTitel {};
-    QToolButton* cmdStop;
-
 private:
-    void MaakTabs();
-    void MaakHelppagina();
+    void MaakTabs(const std::vector<Tabblad>& tabs);
+    void MaakHelppagina(QWidget* pagina);
+    void MaakSneltoetsen();
+    void ZetBeginfocus();
     bool Reageer(int index);
 
     Dialogen& m_dialogen;
-    QStackedWidget* m_paginas;
+    Tabstrook* m_tabs;
+    QStackedWidget* m_stapel;
+    std::vector<QWidget*> m_paginas; // Frame1(i)
+    std::array<QLabel*, 6> m_helpteksten {}; // lblHelpTitel(i)
+    QToolButton* m_stop;
     QSize m_grootteTwips;
+    Plaatsing m_plaatsing;
     bool m_geplaatst = false;
 };
-
-// Entering the box (by mouse, Tab or code) empties it, so that a new value can be typed at once;
-// focus that merely returns with the window (after a message box) leaves the text alone.
-void LeegBijBinnenkomst(QLineEdit* vak);
-
-// A Setup box for a number such as txtAantal: a few digits wide and emptied on entering it.
-QLineEdit* MaakGetalvak(const QString& naam, const QString& tekst, QWidget* ouder);

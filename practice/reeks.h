@@ -1,43 +1,10 @@
 #pragma once
 
-#include <QColor>
-#include <QObject>
 #include <QString>
 
-#include <cstdint>
-#include <functional>
 #include <optional>
 
-class Oefenvenster;
-class QLabel;
-class QLineEdit;
-
-// The feedback colours of lblUitslag.
-namespace Uitslagkleur {
-inline const QColor NieuweReeks {0, 0, 255};
-inline const QColor Goed {0, 255, 0};
-inline const QColor Fout {255, 0, 0};
-} // namespace Uitslagkleur
-
-// Fills the label's background; the text stays readable on every colour.
-void ZetAchtergrond(QLabel* label, const QColor& kleur);
-
-// One exercise as shown (Links Bewerking Rechts =) and the answer it is checked against.
-struct Oefening
-{
-    QString Links;
-    QString Bewerking;
-    QString Rechts;
-    std::int64_t Uitkomst = 0;
-
-    // Written without blanks, "47-7": how the exercise is named in feedback and in a list of those shown.
-    QString Som() const { return Links + Bewerking + Rechts; }
-};
-
-// The exercise the last generator call left in Opgave.
-Oefening OefeningUitOpgave();
-
-// How the typed-answer modules differ; the defaults are those of mental arithmetic.
+// How the series of the modules differ; the defaults are those of mental arithmetic.
 struct ReeksVarianten
 {
     enum class Fouttekst { Foutje, Oplossing };
@@ -54,49 +21,39 @@ struct ReeksVarianten
     Fouttekst fouttekst = Fouttekst::Foutje;
 };
 
-// The series of typed answers: the counters, the Oefening page (built once, here) and the flow from
-// the start of a series through every answer to the end dialog.
-class Reeks : public QObject
+// The counting of a series, without any window: how many exercises are still to come, how many were
+// shown and how many answered right, and the texts a window shows for them.
+class Reeks
 {
-    Q_OBJECT
-
 public:
-    using Maker = std::function<Oefening()>;
-
-    // Builds the Oefening page into the window's page 1; `maak` makes one exercise.
-    Reeks(Oefenvenster& venster, ReeksVarianten varianten, Maker maak);
+    explicit Reeks(ReeksVarianten varianten = {});
 
     const ReeksVarianten& Varianten() const { return m_varianten; }
     int Aantal() const { return m_aantal; } // still to come, the one on screen included
     int Goed() const { return m_goed; }
     int Gemaakt() const { return m_gemaakt; }
+    // An exercise is on screen and waits for its answer.
+    bool Loopt() const { return m_aantal >= 1; }
 
+    // Goed and Gemaakt back to 0.
     void Reset();
-    // Starts a series of `aantal` (>= 1) exercises and shows the first.
+    // A series of `aantal` (>= 1) exercises; the first comes with NieuweOefening.
     void Start(int aantal);
-    void NieuweOefening();
-    void ControleerOplossing();
-    void EindeReeks();
+    // Counts down; true when an exercise follows (it is counted as made), false when the series is over.
+    bool NieuweOefening();
+    // Counts an answer to the exercise on screen.
+    void Beantwoord(bool goed);
+    // Ends a series early, as closing its window does: nothing is on screen any more.
+    void Stop() { m_aantal = 0; }
 
-    QLabel* lblLinks;
-    QLabel* lblBewerking;
-    QLabel* lblRechts;
-    QLabel* lblIsgelijkaan;
-    QLineEdit* txtOplossing;
-    QLabel* lblUitslag;
-    QLabel* lblResultaat;
-    QLabel* lblAantal;
+    QString Resterend() const; // "nog 7 oefeningen"
+    QString Resultaat() const; // "Resultaat : 2 op 3"
+    QString EindResultaat() const; // the score line at the end of the series
+    QString EindVraag() const; // the end question, "Alle oefeningen zijn gemaakt. ... Nog eens ?"
+    QString EindMelding() const; // the same without "Nog eens ?", for windows that only say it
 
 private:
-    void MaakPagina();
-    void SchikPagina(QWidget* pagina);
-    void ToonOefening();
-    QString Fouttekst() const;
-
-    Oefenvenster& m_venster;
     ReeksVarianten m_varianten;
-    Maker m_maak;
-    Oefening m_oefening;
     int m_aantal = 0;
     int m_goed = 0;
     int m_gemaakt = 0;

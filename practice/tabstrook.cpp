@@ -1,5 +1,6 @@
 #include "tabstrook.h"
 
+#include <QMouseEvent>
 #include <QProxyStyle>
 #include <QWheelEvent>
 
@@ -42,6 +43,21 @@ void Tabstrook::MaakCompact()
     if (kleiner.pointSizeF() > 1)
         kleiner.setPointSizeF(kleiner.pointSizeF() - 1);
     setFont(kleiner);
+}
+
+void Tabstrook::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QTabBar::mousePressEvent(event);
+}
+
+// Qt would handle the second press as another click.
+void Tabstrook::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
 }
 
 void Tabstrook::wheelEvent(QWheelEvent* event)

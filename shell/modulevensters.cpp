@@ -1,15 +1,24 @@
 #include "modulevensters.h"
 
-#include "drills/frmdrill.h"
+#include "drills/drillvenster.h"
 #include "frmprinten.h"
-#include "hoofdrekenen/frmhoofdrekenen.h"
-#include "maaldeel/frmmaaldeel.h"
+#include "hoofdrekenen/hoofdrekenenvenster.h"
+#include "maaldeel/maaldeelvenster.h"
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+template<BereikIndex bereik> std::unique_ptr<QWidget> MaakDrill(Dialogen& dialogen)
+{
+    return std::make_unique<Drillvenster>(dialogen, bereik);
+}
+
+} // namespace
+
 Modulevensters StandaardModulevensters()
 {
-    // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<frmMaalDeel>}.
+    // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<MaalDeelVenster>}.
     return {
         {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
         {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
@@ -17,13 +26,13 @@ Modulevensters StandaardModulevensters()
         {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
-        {u"vierbewerkingen"_s, {Openwijze::Module, Maak<frmHoofdrekenen>}},
-        {u"maaldeel"_s, {Openwijze::Module, Maak<frmMaalDeel>}}, // Maal- en deeltafels
-        {u"twintig"_s, {Openwijze::Module, Maak<frmTwintig>}}, // Tot twintig
-        {u"honderd"_s, {Openwijze::Module, Maak<frmHonderd>}}, // Tot honderd
-        {u"duizend"_s, {Openwijze::Module, Maak<frmDuizend>}}, // Tot duizend
-        {u"tienduizend"_s, {Openwijze::Module, Maak<frmTienduizend>}}, // Tot tienduizend
-        {u"honderdduizend"_s, {Openwijze::Module, Maak<frmHonderdduizend>}}, // Tot honderdduizend
+        {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
+        {u"maaldeel"_s, {Openwijze::Module, Maak<MaalDeelVenster>}}, // Maal- en deeltafels
+        {u"twintig"_s, {Openwijze::Module, MaakDrill<BereikIndex::Twintig>}}, // Tot twintig
+        {u"honderd"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderd>}}, // Tot honderd
+        {u"duizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Duizend>}}, // Tot duizend
+        {u"tienduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Tienduizend>}}, // Tot tienduizend
+        {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen

@@ -5,7 +5,6 @@
 #include "document.h"
 #include "frmprintvoorbeeld.h"
 #include "getal.h"
-#include "opgave.h"
 #include "twips.h"
 #include "venster.h"
 
@@ -238,7 +237,6 @@ bool frmPrinten::LeesHoofdrekenen(BladKeuze& keuze)
     }
     keuze.BladMax = *maximum;
     keuze.Brug = m_paginas.optBrugJa->isChecked();
-    Brug = keuze.Brug;
     keuze.BladSoort = bewerking + 1;
     return true;
 }

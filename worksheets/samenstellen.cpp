@@ -39,16 +39,16 @@ int VulVak(BladGegevens& blad, int vak, const Kandidaat& kandidaat)
     }
 }
 
-// A candidate from a generator: whatever it left in the exercise record.
-Kandidaat UitGenerator(std::function<void()> generator)
+// A candidate from a generator: the exercise it made.
+Kandidaat UitGenerator(std::function<Opgave()> generator)
 {
     return [generator = std::move(generator)]() -> std::optional<BladOpgave> {
-        generator();
+        const Opgave gemaakt = generator();
         BladOpgave opgave;
-        opgave.Links = Opgave.Links;
-        opgave.Rechts = Opgave.Rechts;
-        opgave.Bewerking = QString::fromStdString(Opgave.Bewerking);
-        opgave.Uitkomst = Opgave.Uitkomst.value_or(0);
+        opgave.Links = gemaakt.Links;
+        opgave.Rechts = gemaakt.Rechts;
+        opgave.Bewerking = QString::fromStdString(gemaakt.Bewerking);
+        opgave.Uitkomst = gemaakt.Uitkomst.value_or(0);
         return opgave;
     };
 }
@@ -84,7 +84,7 @@ void MaakGemengdVak(BladGegevens& blad, int vak, const BladKeuze& keuze)
     const int soort = *keuze.BladSoort;
     if (soort < BladMaaltafels) {
         const auto bewerking = static_cast<Bewerkingskeuze>(soort);
-        VulVak(blad, vak, UitGenerator([&] { MaakBewerking(bewerking, keuze.BladMax, keuze.Brug); }));
+        VulVak(blad, vak, UitGenerator([&] { return MaakBewerking(bewerking, keuze.BladMax, keuze.Brug); }));
     } else if (soort == BladMaaltafels) {
         MaakTafelMaal(blad, vak, keuze.TafelKeuze);
     } else if (soort == BladDeeltafels) {
@@ -97,9 +97,9 @@ void MaakGemengdVak(BladGegevens& blad, int vak, const BladKeuze& keuze)
 }
 
 // One generator per block of an ordered sheet: the ticked tables or kinds in increasing order.
-std::vector<std::function<void()>> BlokGeneratoren(const BladKeuze& keuze)
+std::vector<std::function<Opgave()>> BlokGeneratoren(const BladKeuze& keuze)
 {
-    std::vector<std::function<void()>> generatoren;
+    std::vector<std::function<Opgave()>> generatoren;
     const int soort = *keuze.BladSoort;
     if (soort >= BladMaaltafels && soort <= BladMaalEnDeeltafels) {
         const auto generator = soort == BladMaaltafels ? MaakMaaltafel
@@ -107,20 +107,20 @@ std::vector<std::function<void()>> BlokGeneratoren(const BladKeuze& keuze)
                                                        : MaakMaalOfDeel;
         for (int tafel = 1; tafel <= TafelAantal; ++tafel)
             if (TafelGekozen(keuze.TafelKeuze, tafel))
-                generatoren.emplace_back([generator, tafel] { generator(100, tafel); });
+                generatoren.emplace_back([generator, tafel] { return generator(100, tafel); });
     } else if (const std::optional<std::size_t> p = PaginaVanBladSoort(soort)) {
         const SoortPagina* pagina = &SoortPaginas()[*p];
         const std::vector<bool>& gekozen = keuze.SoortKeuze.at(*p);
         for (std::size_t k = 0; k < pagina->Soorten.size(); ++k)
             if (Aangevinkt(gekozen, k))
-                generatoren.emplace_back([pagina, k] { pagina->Generator(pagina->Soorten[k]); });
+                generatoren.emplace_back([pagina, k] { return pagina->Generator(pagina->Soorten[k]); });
     }
     return generatoren;
 }
 
 void MaakGeordend(BladGegevens& blad, const BladKeuze& keuze)
 {
-    const std::vector<std::function<void()>> generatoren = BlokGeneratoren(keuze);
+    const std::vector<std::function<Opgave()>> generatoren = BlokGeneratoren(keuze);
     if (generatoren.empty())
         return;
     // The ordering is only offered for 3 or 6 kinds, so the blocks fill the sheet; should a selection
@@ -240,7 +240,7 @@ int MaakSoortOpgave(BladGegevens& blad, int vak, const SoortPagina& pagina, cons
     do
         k = static_cast<std::size_t>(RandomIndex(static_cast<std::int64_t>(aantal)));
     while (!Aangevinkt(keuze, k));
-    return VulVak(blad, vak, UitGenerator([&] { pagina.Generator(pagina.Soorten[k]); }));
+    return VulVak(blad, vak, UitGenerator([&] { return pagina.Generator(pagina.Soorten[k]); }));
 }
 
 void MaakBlad(BladGegevens& blad, const BladKeuze& keuze)

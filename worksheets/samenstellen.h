@@ -1,6 +1,7 @@
 #pragma once
 
 #include "blad.h"
+#include "opgave.h"
 
 #include <QString>
 
@@ -20,7 +21,7 @@ struct SoortPagina
     QString TabSoort;
     int BladSoort;
     std::vector<std::string> Soorten;
-    void (*Generator)(const std::string& soort);
+    Opgave (*Generator)(const std::string& soort);
 };
 
 // The five range pages in tab order: Twintig, Honderd, Duizend, Tienduizend, Honderdduizend.

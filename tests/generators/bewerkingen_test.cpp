@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -27,36 +28,46 @@ bool MetBrug(std::int64_t l, std::int64_t r, char teken)
     return false;
 }
 
+// The share of each operator among n exercises.
+std::map<std::string, double> Aandelen(const std::function<Opgave()>& maak, int n)
+{
+    std::map<std::string, double> gezien;
+    for (int i = 0; i < n; ++i)
+        gezien[maak().Bewerking] += 1.0 / n;
+    return gezien;
+}
+
 } // namespace
 
 // The generators take turns, so each answer must also differ from that of another generator. The bridge
-// rule and the maximum are read from the description.
+// rule and the maximum are read from the description. At 100,000 a bridge can hide in the thousands.
 TEST(Bewerkingen, ElkeOefeningVoldoetEnHerhaaltGeenAntwoord)
 {
-    const std::pair<void (*)(), std::string> gevallen[] = {
-        {[] { MaakOptelling(20, false); }, "Optelling zonder brug tot 20"},
-        {[] { MaakOptelling(9999, false); }, "Optelling zonder brug tot 9999"},
-        {[] { MaakOptelling(50, true); }, "Optelling met brug tot 50"},
-        {[] { MaakAftrekking(9999, false); }, "Aftrekking zonder brug tot 9999"},
-        {[] { MaakAftrekking(100, true); }, "Aftrekking met brug tot 100"},
-        {[] { MaakMaaltafel(100, 0); }, "Vermenigvuldiging tot 100"},
-        {[] { MaakDeeltafel(100000, 0); }, "Deling tot 100000"},
+    const std::pair<Opgave (*)(), std::string> gevallen[] = {
+        {[] { return MaakOptelling(20, false); }, "Optelling zonder brug tot 20"},
+        {[] { return MaakOptelling(100000, false); }, "Optelling zonder brug tot 100000"},
+        {[] { return MaakOptelling(50, true); }, "Optelling met brug tot 50"},
+        {[] { return MaakAftrekking(100000, false); }, "Aftrekking zonder brug tot 100000"},
+        {[] { return MaakAftrekking(100, true); }, "Aftrekking met brug tot 100"},
+        {[] { return MaakMaaltafel(100, 0); }, "Vermenigvuldiging tot 100"},
+        {[] { return MaakDeeltafel(100000, 0); }, "Deling tot 100000"},
     };
     std::map<std::string, std::set<bool>> bruggen;
     ZaaiToeval(2024);
     ResetOpgave();
+    std::int64_t vorige = 0;
     for (int i = 0; i < 2000; ++i) {
         for (const auto& [maak, omschrijving] : gevallen) {
-            const std::int64_t vorige = Opgave.Uitkomst.value_or(0);
-            maak();
-            ASSERT_TRUE(Opgave.Uitkomst.has_value());
-            ASSERT_EQ(Opgave.Omschrijving, omschrijving);
-            ASSERT_EQ(Opgave.VorigeUitkomst, vorige);
-            ASSERT_NE(*Opgave.Uitkomst, vorige) << omschrijving;
+            const Opgave o = maak();
+            ASSERT_TRUE(o.Uitkomst.has_value());
+            ASSERT_EQ(o.Omschrijving, omschrijving);
+            ASSERT_EQ(o.VorigeUitkomst, vorige);
+            ASSERT_NE(*o.Uitkomst, vorige) << omschrijving;
+            vorige = *o.Uitkomst;
             // A subtraction or division is an addition or multiplication read backwards: its Links is the whole.
-            const char teken = Opgave.Bewerking.at(0);
+            const char teken = o.Bewerking.at(0);
             const bool som = teken == '+' || teken == '-';
-            const std::int64_t l = Opgave.Links, r = Opgave.Rechts, u = *Opgave.Uitkomst;
+            const std::int64_t l = o.Links, r = o.Rechts, u = *o.Uitkomst;
             const auto [a, b, geheel] = teken == '-' || teken == ':' ? std::tuple {r, u, l} : std::tuple {l, r, u};
             ASSERT_TRUE(geheel == (som ? a + b : a * b) && std::min(a, b) >= (som ? 1 : 2)
                 && geheel <= std::stoll(omschrijving.substr(omschrijving.rfind(' '))))
@@ -71,32 +82,54 @@ TEST(Bewerkingen, ElkeOefeningVoldoetEnHerhaaltGeenAntwoord)
     }
 }
 
-// Tolerance: about four standard deviations of a binomial count over n draws.
+// One table: Links 1..9 times the table on the right (or that many times it on the left), with its description;
+// the mixed generator hands the table on to both.
+TEST(Bewerkingen, TafelsGevenDeFactoren1Tot9)
+{
+    ZaaiToeval(5);
+    for (const std::int64_t tafel : {1, 7, 10}) {
+        std::set<std::pair<std::string, std::int64_t>> factoren;
+        for (int i = 0; i < 2000; ++i) {
+            const Opgave o = i % 3 == 0 ? MaakMaaltafel(50, static_cast<std::int32_t>(tafel))
+                : i % 3 == 1            ? MaakDeeltafel(50, static_cast<std::int32_t>(tafel))
+                                        : MaakMaalOfDeel(50, static_cast<std::int32_t>(tafel));
+            ASSERT_EQ(o.Rechts, tafel);
+            const bool maal = o.Bewerking == "x";
+            ASSERT_EQ(o.Omschrijving, (maal ? "Maaltafel van " : "Deeltafel van ") + std::to_string(tafel));
+            const std::int64_t factor = maal ? o.Links : *o.Uitkomst;
+            ASSERT_EQ(maal ? *o.Uitkomst : o.Links, factor * tafel);
+            factoren.insert({o.Bewerking, factor});
+        }
+        std::set<std::pair<std::string, std::int64_t>> verwacht;
+        for (std::int64_t f = 1; f <= 9; ++f)
+            verwacht.insert({{"x", f}, {":", f}});
+        EXPECT_EQ(factoren, verwacht) << tafel;
+    }
+}
+
+// The tolerance (four standard deviations) is well below the difference that swapping two branches makes.
 TEST(Bewerkingen, MengkansenZoalsOntworpen)
 {
-    constexpr int n = 40000;
-    const std::tuple<void (*)(), std::map<std::string, double>, double> gevallen[] = {
-        {[] { MaakPlusOfMin(100, true); }, {{"+", 99.0 / 200}, {"-", 101.0 / 200}}, 0.01},
-        {[] { MaakMaalOfDeel(100, 3); }, {{"x", 99.0 / 200}, {":", 101.0 / 200}}, 0.01},
-        {[] { MaakVierBewerkingen(100, true); }, {{"+", 0.2475}, {"-", 0.25}, {"x", 0.25}, {":", 0.2525}}, 0.009},
+    const std::tuple<Opgave (*)(), std::map<std::string, double>, int, double> gevallen[] = {
+        {[] { return MaakPlusOfMin(100, true); }, {{"+", 99.0 / 200}, {"-", 101.0 / 200}}, 640'000, 0.0025},
+        {[] { return MaakMaalOfDeel(100, 3); }, {{"x", 99.0 / 200}, {":", 101.0 / 200}}, 640'000, 0.0025},
+        {[] { return MaakVierBewerkingen(100, true); },
+            {{"+", 99.0 / 400}, {"-", 100.0 / 400}, {"x", 100.0 / 400}, {":", 101.0 / 400}}, 2'000'000, 0.0012},
     };
     ZaaiToeval(9);
     ResetOpgave();
-    for (const auto& [maak, kansen, marge] : gevallen) {
-        std::map<std::string, double> gezien;
-        for (int i = 0; i < n; ++i) {
-            maak();
-            gezien[Opgave.Bewerking] += 1.0 / n;
-        }
+    for (const auto& [maak, kansen, n, marge] : gevallen) {
+        const auto gezien = Aandelen(maak, n);
         for (const auto& [teken, kans] : kansen)
-            EXPECT_NEAR(gezien[teken], kans, marge) << teken;
+            EXPECT_NEAR(gezien.at(teken), kans, marge) << teken;
     }
 }
 
 // Covers every free generator, through the choices of the modules.
 TEST(Bewerkingen, ElkeGeneratorKeertSnelTerugBijElkMaximum)
 {
-    std::vector<std::int32_t> maxima {std::numeric_limits<std::int32_t>::max()};
+    std::vector<std::int32_t> maxima {
+        std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()};
     for (std::int32_t m = -5; m <= 10; ++m)
         maxima.push_back(m);
     ZaaiToeval(10);
@@ -106,12 +139,12 @@ TEST(Bewerkingen, ElkeGeneratorKeertSnelTerugBijElkMaximum)
             for (const std::int32_t m : maxima) {
                 ResetOpgave();
                 for (int i = 0; i < 3; ++i) {
-                    MaakBewerking(static_cast<Bewerkingskeuze>(keuze), m, brug);
+                    const Opgave o = MaakBewerking(static_cast<Bewerkingskeuze>(keuze), m, brug);
                     // 1 + 1 and 2 - 1 need a maximum of 2; 2 x 2 and 4 : 2 need 4.
-                    const bool plusOfMin = Opgave.Bewerking == "+" || Opgave.Bewerking == "-";
-                    ASSERT_EQ(Opgave.Uitkomst.has_value(), m >= (plusOfMin ? 2 : 4)) << keuze << " tot " << m;
-                    const bool links = Opgave.Bewerking == "-" || Opgave.Bewerking == ":";
-                    EXPECT_TRUE(!Opgave.Uitkomst || (links ? Opgave.Links : *Opgave.Uitkomst) <= m) << keuze;
+                    const bool plusOfMin = o.Bewerking == "+" || o.Bewerking == "-";
+                    ASSERT_EQ(o.Uitkomst.has_value(), m >= (plusOfMin ? 2 : 4)) << keuze << " tot " << m;
+                    const bool links = o.Bewerking == "-" || o.Bewerking == ":";
+                    EXPECT_TRUE(!o.Uitkomst || (links ? o.Links : *o.Uitkomst) <= m) << keuze;
                 }
             }
         }
@@ -124,12 +157,10 @@ TEST(Toeval, ZelfdeZaadGeeftDezelfdeOefeningen)
     const auto reeks = [](std::uint64_t zaad) {
         ZaaiToeval(zaad);
         ResetOpgave();
-        std::vector<std::int64_t> uitkomsten;
-        for (int i = 0; i < 50; ++i) {
-            MaakVierBewerkingen(1000, true);
-            uitkomsten.push_back(*Opgave.Uitkomst);
-        }
-        return uitkomsten;
+        std::vector<std::string> sommen;
+        for (int i = 0; i < 50; ++i)
+            sommen.push_back(Som(MaakVierBewerkingen(1000, true)));
+        return sommen;
     };
     EXPECT_EQ(reeks(42), reeks(42));
     EXPECT_NE(reeks(42), reeks(43));

@@ -18,7 +18,7 @@ namespace {
 
 struct Reeks
 {
-    void (*maak)(const std::string&);
+    Opgave (*maak)(const std::string&);
     std::string voorvoegsel;
     bool onthoudt; // refreshes VorigeUitkomst and keeps answers from repeating
     const std::vector<std::string>& (*soorten)();
@@ -200,21 +200,22 @@ TEST_P(PerSoort, ElkeOefeningVolgtDeRijEnBeslaatPreciesDeAntwoorden)
     ZaaiToeval(7);
     std::int64_t laagste = s.hoogste + 1, hoogste = s.laagste - 1;
     bool herhaald = false;
+    Opgave voor;
     for (int i = 0; i < 3'000'000 && (i < 3000 || laagste != s.laagste || hoogste != s.hoogste); ++i) {
         if (i % 2)
-            MaakOptelling(static_cast<std::int32_t>(s.hoogste), true);
-        const OpgaveGegevens voor = Opgave;
-        reeks.maak(s.code);
-        ASSERT_TRUE(Opgave.Uitkomst.has_value());
-        const Som o {Opgave.Links, Opgave.Rechts, *Opgave.Uitkomst};
+            voor = MaakOptelling(static_cast<std::int32_t>(s.hoogste), true);
+        const Opgave opgave = reeks.maak(s.code);
+        ASSERT_TRUE(opgave.Uitkomst.has_value());
+        const Som o {opgave.Links, opgave.Rechts, *opgave.Uitkomst};
         ASSERT_TRUE(o.U == (plus ? o.L + o.R : o.L - o.R) && Past(o.L, s.links) && Past(o.R, s.rechts)
             && Past(o.U, s.uitkomst) && o.U >= s.laagste && o.U <= s.hoogste && (!s.voorwaarde || s.voorwaarde(o)))
-            << o.L << Opgave.Bewerking << o.R << " = " << o.U;
-        ASSERT_EQ(Opgave.Bewerking, plus ? "+" : "-");
-        ASSERT_EQ(Opgave.Omschrijving, reeks.voorvoegsel + s.code);
-        ASSERT_EQ(Opgave.VorigeUitkomst, reeks.onthoudt ? voor.Uitkomst.value_or(0) : voor.VorigeUitkomst);
-        ASSERT_TRUE(!regel || o.U != Opgave.VorigeUitkomst) << o.U << " herhaald na " << i << " oefeningen";
+            << o.L << opgave.Bewerking << o.R << " = " << o.U;
+        ASSERT_EQ(opgave.Bewerking, plus ? "+" : "-");
+        ASSERT_EQ(opgave.Omschrijving, reeks.voorvoegsel + s.code);
+        ASSERT_EQ(opgave.VorigeUitkomst, reeks.onthoudt ? voor.Uitkomst.value_or(0) : voor.VorigeUitkomst);
+        ASSERT_TRUE(!regel || o.U != opgave.VorigeUitkomst) << o.U << " herhaald na " << i << " oefeningen";
         herhaald = herhaald || o.U == voor.Uitkomst;
+        voor = opgave;
         laagste = std::min(laagste, o.U);
         hoogste = std::max(hoogste, o.U);
     }
@@ -245,14 +246,13 @@ TEST(Plaatswaarde, OnbekendeCodeMaaktGeenOefening)
              std::pair {&Tot10000, "H+H"}, std::pair {&Tot100000, "TDD-TD=TDD"}}) {
         ResetOpgave();
         MaakOptelling(50, true);
-        Opgave.VorigeUitkomst = -5;
-        const OpgaveGegevens voor = Opgave;
-        reeks->maak(code);
-        const auto som = [](const OpgaveGegevens& o) { return std::tie(o.Links, o.Rechts, o.Uitkomst); };
-        EXPECT_EQ(som(Opgave), som(voor)) << code;
-        EXPECT_EQ(Opgave.Bewerking, "-") << code;
-        EXPECT_EQ(Opgave.Omschrijving, reeks->voorvoegsel + code);
-        EXPECT_EQ(Opgave.VorigeUitkomst, reeks->onthoudt ? *voor.Uitkomst : -5) << code;
+        const Opgave voor = MaakAftrekking(50, true);
+        const Opgave opgave = reeks->maak(code);
+        const auto som = [](const Opgave& o) { return std::tie(o.Links, o.Rechts, o.Uitkomst); };
+        EXPECT_EQ(som(opgave), som(voor)) << code;
+        EXPECT_EQ(opgave.Bewerking, "-") << code;
+        EXPECT_EQ(opgave.Omschrijving, reeks->voorvoegsel + code);
+        EXPECT_EQ(opgave.VorigeUitkomst, reeks->onthoudt ? *voor.Uitkomst : voor.VorigeUitkomst) << code;
     }
 }
 

@@ -1,20 +1,8 @@
-#include "drills/frmdrill.h"
-#include "hoofdrekenen/frmhoofdrekenen.h"
-#include "maaldeel/frmmaaldeel.h"
-
-#include "nepdialogen.h"
-#include "plaatswaarde.h"
-#include "toeval.h"
-#include "twips.h"
+#include "programma.h"
 #include "widgets.h"
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QRadioButton>
-
-#include <algorithm>
-#include <memory>
 #include <set>
 #include <tuple>
 
@@ -22,25 +10,20 @@ namespace {
 
 struct Drill
 {
+    const char* menu;
     const char* naam;
-    std::unique_ptr<QWidget> (*maak)(Dialogen&);
     const char* titel;
     const char* vakjes;
     int aantalVakjes;
-    const std::vector<std::string>& (*soorten)();
+    const char* aantalLabel;
 };
 
-template<class Venster> std::unique_ptr<QWidget> Maak(Dialogen& dialogen)
-{
-    return std::make_unique<Venster>(dialogen);
-}
-
-const std::vector<Drill> drills {
-    {"frmTwintig", Maak<frmTwintig>, "Tellen tot 20", "chkOefening", 10, SoortenTwintig},
-    {"frmHonderd", Maak<frmHonderd>, "Tellen tot honderd", "chkSoort", 27, SoortenHonderd},
-    {"frmDuizend", Maak<frmDuizend>, "Tellen tot duizend", "chkSoort", 35, SoortenDuizend},
-    {"frmTienduizend", Maak<frmTienduizend>, "Tellen tot tienduizend", "chkSoortTD", 28, SoortenTienduizend},
-    {"frmHonderdduizend", Maak<frmHonderdduizend>, "Tellen tot 100.000", "chkSoort", 7, SoortenHonderdduizend},
+const Drill Drills[] = {
+    {"twintig", "frmTwintig", "Tellen tot 20", "chkOefening", 10, "aantal oefeningen :"},
+    {"honderd", "frmHonderd", "Tellen tot honderd", "chkSoort", 27, "aantal oefeningen :"},
+    {"duizend", "frmDuizend", "Tellen tot duizend", "chkSoort", 35, "aantal oefeningen :"},
+    {"tienduizend", "frmTienduizend", "Tellen tot tienduizend", "chkSoortTD", 28, "Aantal oefeningen :"},
+    {"honderdduizend", "frmHonderdduizend", "Tellen tot 100.000", "chkSoort", 7, "Aantal oefeningen :"},
 };
 
 QCheckBox* Vakje(const QWidget& venster, const char* vakjes, int index)
@@ -56,41 +39,56 @@ QString Som(const QWidget& venster)
 
 QString Juist(const QWidget& venster)
 {
-    const std::int64_t links = tekst(venster, "lblLinks").toLongLong();
-    const std::int64_t rechts = tekst(venster, "lblRechts").toLongLong();
+    const qint64 links = tekst(venster, "lblLinks").toLongLong();
+    const qint64 rechts = tekst(venster, "lblRechts").toLongLong();
     return QString::number(tekst(venster, "lblBewerking") == "+" ? links + rechts : links - rechts);
-}
-
-// Starts a series of `aantal` exercises with the given boxes ticked.
-void Start(QWidget& venster, const char* vakjes, std::initializer_list<int> gekozen, int aantal)
-{
-    venster.show();
-    for (int index : gekozen)
-        Vakje(venster, vakjes, index)->setChecked(true);
-    vind<QLineEdit>(venster, "txtAantal")->setText(QString::number(aantal));
-    klikTab(venster, 1);
 }
 
 class DrillTest : public ::testing::Test
 {
 protected:
-    DrillTest() { ZaaiToeval(41); }
-    NepDialogen dialogen;
+    // Opens the drill, ticks the boxes, types the count and clicks Oefening.
+    QWidget& Start(const char* menu, const char* vakjes, std::initializer_list<int> gekozen, int aantal)
+    {
+        QWidget& venster = programma.Open(QString::fromUtf8(menu), 41);
+        for (int index : gekozen)
+            klik(Vakje(venster, vakjes, index));
+        typIn(venster, "txtAantal", QString::number(aantal));
+        klikTab(venster, 1);
+        return venster;
+    }
+
+    Programma programma;
+    NepDialogen& dialogen = programma.dialogen;
 };
 
-TEST_F(DrillTest, ElkVensterToontDeSoortenVanZijnGenerator)
+// Each window from its menu item and its toolbar button: its name, caption, boxes (all unticked) and count.
+TEST_F(DrillTest, ElkVensterMetZijnVakjes)
 {
-    for (const Drill& drill : drills) {
+    for (const Drill& drill : Drills) {
         SCOPED_TRACE(drill.naam);
-        const auto venster = drill.maak(dialogen);
-        EXPECT_EQ(venster->objectName(), drill.naam);
-        EXPECT_EQ(venster->windowTitle(), drill.titel);
-        EXPECT_EQ(venster->findChildren<QCheckBox*>().size(), drill.aantalVakjes);
-        for (int i = 0; i < drill.aantalVakjes; ++i) {
-            const QString soort = Vakje(*venster, drill.vakjes, i)->text();
-            EXPECT_EQ(std::ranges::count(drill.soorten(), soort.toStdString()), 1) << soort.toStdString();
+        for (const bool knop : {false, true}) {
+            QWidget& venster = knop ? programma.OpenViaKnop(QString::fromUtf8(drill.menu)) : programma.Open(drill.menu);
+            EXPECT_EQ(programma.OpenVensters(), QStringList {drill.naam});
+            EXPECT_EQ(venster.windowTitle(), drill.titel);
+            EXPECT_EQ(venster.findChildren<QCheckBox*>().size(), drill.aantalVakjes);
+            for (const QCheckBox* vakje : venster.findChildren<QCheckBox*>())
+                EXPECT_FALSE(vakje->isChecked());
+            EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "20");
+            const QStringList labels = [&] {
+                QStringList teksten;
+                for (const QLabel* label : venster.findChildren<QLabel*>())
+                    teksten << label->text();
+                return teksten;
+            }();
+            EXPECT_TRUE(labels.contains(drill.aantalLabel));
         }
     }
+    QWidget& twintig = programma.Open("twintig");
+    EXPECT_EQ(Vakje(twintig, "chkOefening", 8)->text(), "E+E");
+    QWidget& honderd = programma.Open("honderd");
+    EXPECT_EQ(Vakje(honderd, "chkSoort", 26)->text(), "TE-T=TE");
+    EXPECT_EQ(Vakje(honderd, "chkSoort", 4)->text(), Vakje(honderd, "chkSoort", 14)->text());
 }
 
 TEST_F(DrillTest, GeldigeInstellingenOfEenMelding)
@@ -109,19 +107,19 @@ TEST_F(DrillTest, GeldigeInstellingenOfEenMelding)
     };
     for (const auto& [aangevinkt, aantal, verwacht] : gevallen) {
         SCOPED_TRACE(aantal.toStdString());
-        NepDialogen meldingen;
-        frmHonderd venster(meldingen);
-        venster.show();
-        Vakje(venster, "chkSoort", 2)->setChecked(aangevinkt);
-        vind<QLineEdit>(venster, "txtAantal")->setText(aantal);
+        QWidget& venster = programma.Open("honderd");
+        if (aangevinkt)
+            klik(Vakje(venster, "chkSoort", 2));
+        typIn(venster, "txtAantal", aantal);
+        const auto voor = dialogen.meldingen().size();
         klikTab(venster, 1);
         const bool start = verwacht.startsWith("nog");
         EXPECT_EQ(paginaVoor(venster), start ? 1 : 0);
         EXPECT_EQ(tekst(venster, "lblAantal"), start ? verwacht : "");
-        ASSERT_EQ(meldingen.meldingen().size(), start ? 0U : 1U);
+        ASSERT_EQ(dialogen.meldingen().size(), voor + (start ? 0U : 1U));
         if (!start) {
-            EXPECT_EQ(meldingen.laatste().prompt, verwacht);
-            EXPECT_EQ(meldingen.laatste().titel, ProgrammaTitel());
+            EXPECT_EQ(dialogen.laatste().prompt, verwacht);
+            EXPECT_EQ(dialogen.laatste().titel, ProgrammaTitel());
         }
     }
 }
@@ -130,8 +128,7 @@ TEST_F(DrillTest, GeldigeInstellingenOfEenMelding)
 // shows the exercise with its result ("10+3=13").
 TEST_F(DrillTest, HonderdKeerTPlusETotTwintig)
 {
-    frmTwintig venster(dialogen);
-    Start(venster, "chkOefening", {0}, 100);
+    QWidget& venster = Start("twintig", "chkOefening", {0}, 100);
     std::vector<QString> sommen;
     for (int n = 100; n >= 1; --n) {
         ASSERT_EQ(tekst(venster, "lblAantal"), QStringLiteral("nog %1 oefeningen").arg(n));
@@ -151,9 +148,8 @@ TEST_F(DrillTest, HonderdKeerTPlusETotTwintig)
 
 TEST_F(DrillTest, SoortOpTweeVakjesKomtTweeKeerZoVaak)
 {
-    frmHonderd venster(dialogen);
     // Boxes 4 and 14 give "TE-E=T" (a subtraction), box 0 "T+T".
-    Start(venster, "chkSoort", {0, 4, 14}, 100);
+    QWidget& venster = Start("honderd", "chkSoort", {0, 4, 14}, 100);
     int aftrekkingen = 0;
     for (int reeks = 0; reeks < 10; ++reeks) {
         dialogen.antwoord(Antwoord::Ja);
@@ -167,52 +163,33 @@ TEST_F(DrillTest, SoortOpTweeVakjesKomtTweeKeerZoVaak)
     EXPECT_NEAR(aftrekkingen, 667, 60);
 }
 
-// Setup and Help end the series and forget its exercises: a new series of nine shows all nine again.
-TEST_F(DrillTest, SetupEnHelpBeginnenEenNieuweReeks)
+// Setup, Help and a restart in the middle of a series begin a new series with its score at zero; Setup and
+// Help also forget its exercises, so a new series of nine shows all nine again.
+TEST_F(DrillTest, EenNieuweReeksBegintOpNul)
 {
-    for (int tab : {0, 2}) {
+    for (int tab : {0, 2, 1}) {
         SCOPED_TRACE(tab);
-        frmTwintig venster(dialogen);
-        Start(venster, "chkOefening", {0}, 9);
+        QWidget& venster = Start("twintig", "chkOefening", {0}, 9);
         for (int i = 0; i < 8; ++i)
             antwoord(venster, Juist(venster));
         klikTab(venster, tab);
         EXPECT_EQ(paginaVoor(venster), tab);
-        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
-        EXPECT_EQ(tekst(venster, "lblUitslag"), "Nieuwe reeks");
-        klikTab(venster, 1);
+        if (tab != 1) {
+            EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
+            EXPECT_EQ(tekst(venster, "lblUitslag"), "Nieuwe reeks");
+            klikTab(venster, 1);
+        }
         std::set<QString> tweede;
         for (int i = 0; i < 9; ++i) {
             tweede.insert(Som(venster));
-            antwoord(venster, "0");
+            dialogen.antwoord(Antwoord::Ja);
+            antwoord(venster, Juist(venster));
+            if (i == 0) {
+                EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 1");
+            }
         }
-        EXPECT_EQ(tweede.size(), 9U);
-    }
-}
-
-// Every module window at its own size with a series running: on no page does anything overlap,
-// stick out or get squeezed.
-TEST_F(DrillTest, ElkModulevensterPastInZijnGrootte)
-{
-    std::vector<std::unique_ptr<QWidget>> vensters;
-    for (const Drill& drill : drills)
-        Start(*vensters.emplace_back(drill.maak(dialogen)), drill.vakjes, {drill.aantalVakjes - 1}, 3);
-    auto& rekenen = *vensters.emplace_back(std::make_unique<frmHoofdrekenen>(dialogen));
-    vind<QLineEdit>(rekenen, "txtMax")->setText("99999");
-    vind<QRadioButton>(rekenen, "optBewerking(6)")->click();
-    rekenen.show();
-    klikTab(rekenen, 1);
-    auto& tafels = *vensters.emplace_back(std::make_unique<frmMaalDeel>(dialogen));
-    vind<QRadioButton>(tafels, "optMaal(2)")->click();
-    Start(tafels, "optTafel", {9}, 32767);
-    for (const auto& venster : vensters) {
-        SCOPED_TRACE(venster->objectName().toStdString());
-        antwoord(*venster, "0");
-        for (int pagina : {1, 2, 0}) {
-            klikTab(*venster, pagina);
-            QApplication::processEvents();
-            EXPECT_EQ(venster->size(), PixelsGrootte(7000, 5000));
-            EXPECT_EQ(botsingen(*venster), QStringList()) << pagina;
+        if (tab != 1) {
+            EXPECT_EQ(tweede.size(), 9U);
         }
     }
 }

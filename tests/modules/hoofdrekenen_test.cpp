@@ -1,8 +1,4 @@
-#include "getal.h"
-#include "hoofdrekenen/frmhoofdrekenen.h"
-#include "nepdialogen.h"
-#include "opgave.h"
-#include "toeval.h"
+#include "programma.h"
 #include "widgets.h"
 
 #include <gtest/gtest.h>
@@ -12,72 +8,110 @@
 #include <QPointer>
 #include <QRadioButton>
 
+#include <set>
 #include <tuple>
 
 namespace {
 
+// The answer of the exercise on screen.
+QString Juist(const QWidget& venster)
+{
+    const qint64 l = tekst(venster, "lblLinks").toLongLong(), r = tekst(venster, "lblRechts").toLongLong();
+    const QString teken = tekst(venster, "lblBewerking");
+    return QString::number(teken == "+" ? l + r : teken == "-" ? l - r : teken == "x" ? l * r : l / r);
+}
+
 class Hoofdrekenen : public ::testing::Test
 {
 protected:
-    Hoofdrekenen()
-    {
-        ZaaiToeval(4711);
-        ResetOpgave();
-        venster.show();
-    }
-
-    QLineEdit* vak(const char* naam) { return vind<QLineEdit>(venster, naam); }
     QRadioButton* optie(const QString& naam) { return vind<QRadioButton>(venster, naam); }
-    void kies(int bewerking) { optie(QStringLiteral("optBewerking(%1)").arg(bewerking))->click(); }
+    void kies(int bewerking) { klik(optie(QStringLiteral("optBewerking(%1)").arg(bewerking))); }
 
     void vulIn(const QString& maximum, const QString& aantal, int bewerking = 0)
     {
-        typ(vak("txtMax"), maximum);
-        typ(vak("txtAantal"), aantal);
+        typIn(venster, "txtMax", maximum);
+        typIn(venster, "txtAantal", aantal);
         kies(bewerking);
     }
 
-    // The answer of the exercise on screen, from the record the window copied it from.
-    static QString juist() { return Tekst(*Opgave.Uitkomst); }
-
-    NepDialogen dialogen;
-    frmHoofdrekenen venster {dialogen};
+    Programma programma;
+    NepDialogen& dialogen = programma.dialogen;
+    QWidget& venster = programma.Open("vierbewerkingen", 4711);
 };
 
-// The default series by keyboard, right and wrong; at the end Ja starts again on the Setup page and
-// Nee closes the module together with its MDI frame.
+// The design's defaults, the window in its place, and a whole series by keyboard, right and wrong; at the end Ja
+// starts again on the Setup page and Nee closes the module together with its frame.
 TEST_F(Hoofdrekenen, StandaardReeksEnDeEindvraag)
 {
-    QMdiArea gebied;
-    gebied.show();
+    EXPECT_EQ(venster.windowTitle(), "De 4 bewerkingen");
+    EXPECT_TRUE(optie("optBewerking(0)")->isChecked());
+    EXPECT_TRUE(optie("optBrugJa")->isChecked());
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "20");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "20");
+    const QMdiSubWindow* kader = programma.hoofd.werkruimte().activeSubWindow();
+    EXPECT_EQ(kader->y(), 0);
+    EXPECT_NEAR(kader->x() + kader->width() / 2, programma.hoofd.werkruimte().viewport()->width() / 2, 1);
+
     for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
-        QPointer<frmHoofdrekenen> module = new frmHoofdrekenen(dialogen);
-        QPointer<QMdiSubWindow> kader = gebied.addSubWindow(module);
-        kader->setAttribute(Qt::WA_DeleteOnClose);
-        module->show();
-        klikTab(*module, 1);
+        klikTab(venster, 1);
         dialogen.antwoord(keuze);
         for (int n = 20; n >= 1; --n) {
-            ASSERT_EQ(tekst(*module, "lblAantal"), QStringLiteral("nog %1 oefeningen").arg(n));
-            EXPECT_EQ(tekst(*module, "lblLinks") + tekst(*module, "lblBewerking") + tekst(*module, "lblRechts"),
-                Tekst(Opgave.Links) + "+" + Tekst(Opgave.Rechts));
-            EXPECT_LE(*Opgave.Uitkomst, 20);
+            ASSERT_EQ(tekst(venster, "lblAantal"), QStringLiteral("nog %1 oefeningen").arg(n));
+            EXPECT_EQ(tekst(venster, "lblBewerking"), "+");
+            EXPECT_LE(Juist(venster).toInt(), 20);
             const bool goed = n % 4 != 0;
-            antwoord(*module, goed ? juist() : juist() + "1", n % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            antwoord(venster, goed ? Juist(venster) : Juist(venster) + ".4", n % 2 ? Qt::Key_Enter : Qt::Key_Return);
             if (n > 1) {
-                EXPECT_EQ(tekst(*module, "lblUitslag"), goed ? "Goed zo !" : "Foutje !");
+                EXPECT_EQ(tekst(venster, "lblUitslag"), goed ? "Goed zo !" : "Foutje !");
             }
         }
         EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 15 op 20\r\n\r\nNog eens ?");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(kader.isNull(), keuze == Antwoord::Nee);
-        if (keuze == Antwoord::Ja) {
-            EXPECT_EQ(paginaVoor(*module), 0);
-            EXPECT_EQ(gekozenTab(*module), 0);
-            EXPECT_EQ(tekst(*module, "lblUitslag"), "Nieuwe reeks !");
-            EXPECT_EQ(tekst(*module, "lblResultaat"), "Resultaat : 0 op 0");
-        }
     }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(programma.OpenVensters(), QStringList());
+}
+
+// What the teacher typed stays: a click on the Oefening tab, on a label or on the page, and Setup during a
+// series hand the focus back to the box without emptying it. Only clicking into the box or Tab onto it empties it.
+TEST_F(Hoofdrekenen, GetypteInstellingenBlijvenStaan)
+{
+    typIn(venster, "txtMax", "35");
+    typIn(venster, "txtAantal", "7");
+    QTest::mouseClick(venster.findChild<QLabel*>(), Qt::LeftButton);
+    QTest::mouseClick(vind<QWidget>(venster, "Frame1(0)"), Qt::LeftButton, {}, {2, 2});
+    klikTab(venster, 1);
+    EXPECT_EQ(dialogen.meldingen().size(), 0u);
+    ASSERT_EQ(tekst(venster, "lblAantal"), "nog 7 oefeningen");
+    antwoord(venster, Juist(venster));
+    klikTab(venster, 0);
+    klikTab(venster, 1);
+    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 7 oefeningen");
+
+    klikTab(venster, 0);
+    typIn(venster, "txtAantal", "9");
+    QTest::keyClick(focus(), Qt::Key_Backtab);
+    EXPECT_EQ(focus()->objectName(), "txtMax");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "");
+    QTest::keyClicks(focus(), "12");
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "");
+}
+
+// One click is one start, however fast: a double-click on Oefening starts one series; right and middle clicks
+// do nothing at all.
+TEST_F(Hoofdrekenen, EenKlikIsEenStart)
+{
+    vulIn("20", "2");
+    dubbelklikTab(venster, 1);
+    antwoord(venster, Juist(venster));
+    for (const Qt::MouseButton knop : {Qt::RightButton, Qt::MiddleButton}) {
+        klikTab(venster, 0, knop);
+        EXPECT_EQ(gekozenTab(venster), 1);
+        EXPECT_EQ(paginaVoor(venster), 1);
+        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 1");
+    }
+    antwoord(venster, "0");
+    EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 1 op 2\r\n\r\nNog eens ?");
 }
 
 TEST_F(Hoofdrekenen, OngeldigeInstellingenStartenNiets)
@@ -100,7 +134,7 @@ TEST_F(Hoofdrekenen, OngeldigeInstellingenStartenNiets)
     // A series that ran before: a refused start leaves it as the Setup tab left it.
     vulIn("20", "5");
     klikTab(venster, 1);
-    antwoord(venster, juist());
+    antwoord(venster, Juist(venster));
     for (const auto& [maximum, aantal, bewerking, prompt, titel] : gevallen) {
         SCOPED_TRACE(maximum.toStdString() + " " + aantal.toStdString());
         klikTab(venster, 0);
@@ -121,6 +155,33 @@ TEST_F(Hoofdrekenen, OngeldigeInstellingenStartenNiets)
     EXPECT_EQ(tekst(venster, "lblAantal"), "nog 32767 oefeningen");
 }
 
+// Each choice reaches its generator: the operators it shows, and "mag niet" never a carry or borrow.
+TEST_F(Hoofdrekenen, ElkeKeuzeBereiktZijnGenerator)
+{
+    const std::vector<std::tuple<int, bool, std::set<QString>>> gevallen {{0, false, {"+"}}, {1, false, {"-"}},
+        {2, true, {"+", "-"}}, {3, true, {"x"}}, {4, true, {":"}}, {5, true, {"x", ":"}},
+        {6, true, {"+", "-", "x", ":"}}};
+    for (const auto& [bewerking, brug, tekens] : gevallen) {
+        SCOPED_TRACE(bewerking);
+        klikTab(venster, 0);
+        vulIn("99", "61", bewerking);
+        klik(optie(brug ? "optBrugJa" : "optBrugNee"));
+        klikTab(venster, 1);
+        std::set<QString> gezien;
+        for (int i = 0; i < 60; ++i) {
+            const QString teken = tekst(venster, "lblBewerking");
+            const int l = tekst(venster, "lblLinks").toInt(), r = tekst(venster, "lblRechts").toInt();
+            gezien.insert(teken);
+            if (!brug) {
+                EXPECT_TRUE(teken == "+" ? l % 10 + r % 10 <= 9 && l / 10 + r / 10 <= 9 : l % 10 >= r % 10)
+                    << l << teken.toStdString() << r;
+            }
+            antwoord(venster, Juist(venster));
+        }
+        EXPECT_EQ(gezien, tekens);
+    }
+}
+
 // The bridge options are on only for a maximum above 10 with + or - chosen at the last start.
 TEST_F(Hoofdrekenen, BrugopiesVolgenHetMaximumEnDeLaatsteReeks)
 {
@@ -138,16 +199,17 @@ TEST_F(Hoofdrekenen, BrugopiesVolgenHetMaximumEnDeLaatsteReeks)
         {-1, "80", false},
     };
     for (const auto& [bewerking, maximum, aan] : stappen) {
+        SCOPED_TRACE(maximum.toStdString());
         kies(0);
         if (bewerking >= 0) {
             vulIn(maximum, "5", bewerking);
             klikTab(venster, 1);
             klikTab(venster, 0);
         } else {
-            typ(vak("txtMax"), maximum);
+            typIn(venster, "txtMax", maximum);
         }
-        EXPECT_EQ(optie("optBrugJa")->isEnabled(), aan) << maximum.toStdString();
-        EXPECT_EQ(optie("optBrugNee")->isEnabled(), aan) << maximum.toStdString();
+        EXPECT_EQ(optie("optBrugJa")->isEnabled(), aan);
+        EXPECT_EQ(optie("optBrugNee")->isEnabled(), aan);
     }
 }
 

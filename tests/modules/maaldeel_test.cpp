@@ -1,76 +1,85 @@
-#include "maaldeel/frmmaaldeel.h"
-
-#include "nepdialogen.h"
-#include "toeval.h"
+#include "programma.h"
 #include "widgets.h"
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QRadioButton>
-
+#include <map>
 #include <set>
 #include <tuple>
 
 namespace {
 
-// Shows the window with these tables ticked, this operation chosen (-1: none) and this count, and
-// clicks Oefening.
-void Start(frmMaalDeel& venster, const std::vector<int>& tafels, int bewerking, const QString& aantal)
+class MaalDeel : public ::testing::Test
 {
-    venster.show();
-    for (int tafel : tafels)
-        vind<QCheckBox>(venster, QStringLiteral("optTafel(%1)").arg(tafel - 1))->setChecked(true);
-    if (bewerking >= 0)
-        vind<QRadioButton>(venster, QStringLiteral("optMaal(%1)").arg(bewerking))->click();
-    vind<QLineEdit>(venster, "txtAantal")->setText(aantal);
-    klikTab(venster, 1);
-}
+protected:
+    // Ticks these tables, clicks this operation (-1: none), types the count and clicks Oefening.
+    void Start(const std::vector<int>& tafels, int bewerking, const QString& aantal)
+    {
+        for (int tafel : tafels)
+            klik(vind<QCheckBox>(venster, QStringLiteral("optTafel(%1)").arg(tafel - 1)));
+        if (bewerking >= 0)
+            klik(vind<QRadioButton>(venster, QStringLiteral("optMaal(%1)").arg(bewerking)));
+        typIn(venster, "txtAantal", aantal);
+        klikTab(venster, 1);
+    }
 
-// The tables are checked first, then the operation, then the count; the first failure is the message.
-TEST(MaalDeel, EersteFoutendeControleMeldtEnStartNiets)
+    static int Juist(const QWidget& venster)
+    {
+        const int l = tekst(venster, "lblLinks").toInt(), r = tekst(venster, "lblRechts").toInt();
+        return tekst(venster, "lblBewerking") == "x" ? l * r : l / r;
+    }
+
+    Programma programma;
+    NepDialogen& dialogen = programma.dialogen;
+    QWidget& venster = programma.Open("maaldeel", 23);
+};
+
+// Nothing is chosen at first; the tables are checked first, then the operation, then the count.
+TEST_F(MaalDeel, EersteFoutendeControleMeldtEnStartNiets)
 {
-    ZaaiToeval(23);
+    EXPECT_EQ(venster.windowTitle(), "Maal- en deeltafels");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "20");
+    for (QAbstractButton* knop : venster.findChildren<QAbstractButton*>(Qt::FindChildrenRecursively)) {
+        EXPECT_FALSE(knop->isChecked()) << knop->objectName().toStdString();
+    }
+    // Each step clicks these tables (a second click takes one away) and this operation on top of the last.
     const std::vector<std::tuple<std::vector<int>, int, QString, QString>> gevallen {
         {{}, -1, "20", "Je koos geen enkele tafel !!!"},
-        {{}, 0, "0", "Je koos geen enkele tafel !!!"},
         {{3}, -1, "0", "Je koos geen bewerking !!!"},
+        {{3}, 0, "0", "Je koos geen enkele tafel !!!"},
         {{3}, 1, "0", "Je aantal oefeningen klopt niet !"},
-        {{3}, 1, "drie", "Je aantal oefeningen klopt niet !"},
-        {{3}, 1, "0.4", "Je aantal oefeningen klopt niet !"},
-        {{3}, 1, "32768", "Je aantal oefeningen klopt niet !"},
+        {{}, -1, "drie", "Je aantal oefeningen klopt niet !"},
+        {{}, -1, "0.4", "Je aantal oefeningen klopt niet !"},
+        {{}, -1, "32768", "Je aantal oefeningen klopt niet !"},
     };
     for (const auto& [tafels, bewerking, aantal, melding] : gevallen) {
         SCOPED_TRACE(aantal.toStdString());
-        NepDialogen meldingen;
-        frmMaalDeel venster(meldingen);
-        Start(venster, tafels, bewerking, aantal);
-        ASSERT_EQ(meldingen.meldingen().size(), 1U);
-        EXPECT_EQ(meldingen.laatste().prompt, melding);
-        EXPECT_EQ(meldingen.laatste().titel, ProgrammaTitel());
+        const auto voor = dialogen.meldingen().size();
+        Start(tafels, bewerking, aantal);
+        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
+        EXPECT_EQ(dialogen.laatste().prompt, melding);
+        EXPECT_EQ(dialogen.laatste().titel, ProgrammaTitel());
         EXPECT_EQ(paginaVoor(venster), 0);
         EXPECT_EQ(tekst(venster, "lblLinks"), "");
     }
 }
 
-// Only the table of 1 multiplied, then only the table of 10 divided, with right and wrong answers.
-TEST(MaalDeel, ReeksMetEenTafelTotHetEinde)
+// Only the table of 1 multiplied, then only the table of 10 divided, with right and wrong answers: factors 1..10,
+// the table on the right, no answer twice in a row. Setup clears the score but leaves the feedback.
+TEST_F(MaalDeel, ReeksMetEenTafelTotHetEinde)
 {
-    ZaaiToeval(23);
-    NepDialogen dialogen;
     for (const bool maal : {true, false}) {
         SCOPED_TRACE(maal ? "x 1" : ": 10");
-        frmMaalDeel venster(dialogen);
-        Start(venster, {maal ? 1 : 10}, maal ? 0 : 1, "10");
+        dialogen.antwoord(Antwoord::Ja);
+        // The second time the click on 1 takes that table away again.
+        Start(maal ? std::vector {1} : std::vector {1, 10}, maal ? 0 : 1, "40");
         std::set<int> uitkomsten;
         int vorige = 0;
-        for (int n = 10; n >= 1; --n) {
+        for (int n = 40; n >= 1; --n) {
             ASSERT_EQ(tekst(venster, "lblAantal"), QStringLiteral("Nog %1 oefeningen").arg(n));
             EXPECT_EQ(tekst(venster, "lblBewerking"), maal ? "x" : ":");
             EXPECT_EQ(tekst(venster, "lblRechts"), maal ? "1" : "10");
-            const int links = tekst(venster, "lblLinks").toInt();
-            const int uitkomst = maal ? links : links / 10;
-            EXPECT_TRUE(uitkomst >= 1 && uitkomst <= 10 && (maal || links % 10 == 0)) << links;
+            const int uitkomst = Juist(venster);
             EXPECT_NE(uitkomst, vorige);
             vorige = uitkomst;
             uitkomsten.insert(uitkomst);
@@ -79,9 +88,25 @@ TEST(MaalDeel, ReeksMetEenTafelTotHetEinde)
                 EXPECT_EQ(tekst(venster, "lblUitslag"), n % 3 ? "Goed zo !" : "Foutje !");
             }
         }
-        EXPECT_GT(uitkomsten.size(), 5U);
-        EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 7 op 10\r\n\r\nNog eens ?");
+        EXPECT_EQ(uitkomsten, (std::set {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 27 op 40\r\n\r\nNog eens ?");
+        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
+        EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
     }
+}
+
+// "beide" mixes multiplications and divisions of the ticked tables.
+TEST_F(MaalDeel, BeideMengtMaalEnDeel)
+{
+    Start({3, 7}, 2, "100");
+    std::map<QString, int> tekens;
+    for (int i = 0; i < 99; ++i) {
+        ++tekens[tekst(venster, "lblBewerking")];
+        EXPECT_TRUE(tekst(venster, "lblRechts") == "3" || tekst(venster, "lblRechts") == "7");
+        antwoord(venster, QString::number(Juist(venster)));
+    }
+    EXPECT_GT(tekens["x"], 30);
+    EXPECT_GT(tekens[":"], 30);
 }
 
 } // namespace

@@ -1,14 +1,63 @@
+#include "bouwstenen.h"
 #include "nepdialogen.h"
+#include "programma.h"
+#include "reeks.h"
 #include "reeksvenster.h"
-#include "toeval.h"
 #include "widgets.h"
 
 #include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPointer>
 
 #include <array>
 #include <utility>
 
 namespace {
+
+const ReeksVarianten Tafels {
+    .resetUitslag = std::nullopt, .startUitslag = std::nullopt, .resterend = "Nog %1 oefeningen"};
+const ReeksVarianten Drills {.resetOokOpHelp = true,
+    .resetUitslag = "Nieuwe reeks",
+    .startUitslag = std::nullopt,
+    .tellersNulBijStart = true,
+    .eindResultaat = "Resultaat : %1 op %2",
+    .fouttekst = ReeksVarianten::Fouttekst::Oplossing};
+
+// The series without a window: three exercises, one wrong, a restart in the middle, the end.
+TEST(Reeks, TeltAfEnHoudtDeStandBij)
+{
+    for (const auto& [varianten, resterend, naHerstart, eind] :
+        {std::tuple {ReeksVarianten {}, "nog 3 oefeningen", "Resultaat : 2 op 3", "3 op 4"},
+            std::tuple {Tafels, "Nog 3 oefeningen", "Resultaat : 2 op 3", "3 op 4"},
+            std::tuple {Drills, "nog 3 oefeningen", "Resultaat : 1 op 1", "Resultaat : 2 op 2"}}) {
+        Reeks reeks(varianten);
+        EXPECT_FALSE(reeks.Loopt());
+        reeks.Start(3);
+        ASSERT_TRUE(reeks.NieuweOefening());
+        EXPECT_EQ(reeks.Resterend(), resterend);
+        reeks.Beantwoord(true);
+        ASSERT_TRUE(reeks.NieuweOefening());
+        reeks.Beantwoord(false);
+        EXPECT_EQ(reeks.Resultaat(), "Resultaat : 1 op 2");
+        // Oefening again: a new series of two, the counters going on or starting over.
+        reeks.Start(2);
+        ASSERT_TRUE(reeks.NieuweOefening());
+        reeks.Beantwoord(true);
+        EXPECT_EQ(reeks.Resultaat(), naHerstart);
+        ASSERT_TRUE(reeks.NieuweOefening());
+        EXPECT_EQ(reeks.Aantal(), 1);
+        reeks.Beantwoord(true);
+        EXPECT_FALSE(reeks.NieuweOefening());
+        EXPECT_FALSE(reeks.Loopt());
+        EXPECT_EQ(reeks.EindResultaat(), eind);
+        EXPECT_EQ(reeks.EindVraag(),
+            "Alle oefeningen zijn gemaakt.\r\nJe haalde " + QString(eind).remove("Resultaat : ")
+                + "\r\n\r\nNog eens ?");
+        reeks.Reset();
+        EXPECT_EQ(reeks.Resultaat(), "Resultaat : 0 op 0");
+    }
+}
 
 // A typed-answer window with fixed exercises; its checks fail with `fout` when that is set.
 class Proefvenster : public Reeksvenster
@@ -18,6 +67,7 @@ public:
         : Reeksvenster(dialogen, QStringLiteral("frmProef"), QStringLiteral("Proef"), nullptr, std::move(varianten))
     {
         ZetHelpteksten(QStringLiteral("Start hier."));
+        MaakGetalvak(Pagina(TabSetup), QStringLiteral("txtAantal"), QStringLiteral("3"));
     }
 
     std::optional<Melding> fout;
@@ -31,32 +81,43 @@ private:
             return *fout;
         return 3;
     }
-    Oefening MaakOefening() override
+    Opgave MaakOefening() override
     {
-        static const std::array<Oefening, 2> oefeningen {Oefening {"47", "-", "7", 40}, Oefening {"6", "x", "7", 42}};
+        static const std::array<Opgave, 2> oefeningen {
+            Opgave {.Links = 47, .Rechts = 7, .Uitkomst = 40, .Bewerking = "-", .Omschrijving = {}},
+            Opgave {.Links = 6, .Rechts = 7, .Uitkomst = 42, .Bewerking = "x", .Omschrijving = {}}};
         return oefeningen[static_cast<std::size_t>(gemaakt++ % 2)];
     }
     void ReeksGereset() override { ++resets; }
 };
 
-QString Juist(const QWidget& venster)
+// The program with the test window behind the menu item "vierbewerkingen".
+class ReeksvensterTest : public ::testing::Test
 {
-    return tekst(venster, "lblLinks") == "47" ? QStringLiteral("40") : QStringLiteral("42");
-}
+protected:
+    Proefvenster& Open(ReeksVarianten varianten)
+    {
+        m_varianten = std::move(varianten);
+        return static_cast<Proefvenster&>(programma.Open("vierbewerkingen"));
+    }
+
+    static QString Juist(const QWidget& venster)
+    {
+        return tekst(venster, "lblLinks") == "47" ? QStringLiteral("40") : QStringLiteral("42");
+    }
+
+    ReeksVarianten m_varianten;
+    Programma programma {Modulevensters {
+        {QStringLiteral("vierbewerkingen"), {Openwijze::Module, [this](Dialogen& dienst) {
+                                                 return std::make_unique<Proefvenster>(dienst, m_varianten);
+                                             }}}}};
+    NepDialogen& dialogen = programma.dialogen;
+};
 
 // One script through every place where the modules differ: reset, start, a wrong and a right answer, Help during
 // a series, a restart without Setup, the end and the answer to the end question.
-TEST(Reeks, VariantenSturenDeReeks)
+TEST_F(ReeksvensterTest, VariantenSturenDeReeks)
 {
-    using Fouttekst = ReeksVarianten::Fouttekst;
-    const ReeksVarianten tafels {
-        .resetUitslag = std::nullopt, .startUitslag = std::nullopt, .resterend = "Nog %1 oefeningen"};
-    const ReeksVarianten drills {.resetOokOpHelp = true,
-        .resetUitslag = "Nieuwe reeks",
-        .startUitslag = std::nullopt,
-        .tellersNulBijStart = true,
-        .eindResultaat = "Resultaat : %1 op %2",
-        .fouttekst = Fouttekst::Oplossing};
     const QString ontwerp = QStringLiteral("Vul in en druk op [enter]");
     struct Geval
     {
@@ -68,17 +129,16 @@ TEST(Reeks, VariantenSturenDeReeks)
     const Geval gevallen[] = {
         {{}, "Nieuwe reeks !", ontwerp, "Foutje !", "nog 3 oefeningen", "Resultaat : 1 op 2", "Resultaat : 2 op 4",
             "3 op 6", 1, true},
-        {tafels, ontwerp, ontwerp, "Foutje !", "Nog 3 oefeningen", "Resultaat : 1 op 2", "Resultaat : 2 op 4", "3 op 6",
+        {Tafels, ontwerp, ontwerp, "Foutje !", "Nog 3 oefeningen", "Resultaat : 1 op 2", "Resultaat : 2 op 4", "3 op 6",
             1, false},
-        {drills, "Nieuwe reeks", "Nieuwe reeks", "47-7=40", "nog 3 oefeningen", "Resultaat : 0 op 0",
+        {Drills, "Nieuwe reeks", "Nieuwe reeks", "47-7=40", "nog 3 oefeningen", "Resultaat : 0 op 0",
             "Resultaat : 1 op 1", "Resultaat : 2 op 3", 2, false},
     };
-    ZaaiToeval(7);
     for (const Geval& geval : gevallen) {
         SCOPED_TRACE(geval.resterend.toStdString() + " " + geval.eind.toStdString());
-        NepDialogen dialogen;
-        Proefvenster venster(dialogen, geval.varianten);
-        venster.show();
+        Proefvenster& venster = Open(geval.varianten);
+        const QPointer<Proefvenster> open = &venster;
+        const auto voor = dialogen.meldingen().size();
         klikTab(venster, 0);
         EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagNaSetup);
         EXPECT_TRUE(!geval.varianten.resetUitslag || achtergrond(venster, "lblUitslag") == QColor(0, 0, 255));
@@ -107,7 +167,7 @@ TEST(Reeks, VariantenSturenDeReeks)
         if (geval.ja)
             dialogen.antwoord(Antwoord::Ja);
         antwoord(venster, "");
-        ASSERT_EQ(dialogen.meldingen().size(), 1u);
+        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
         const auto& vraag = dialogen.laatste();
         EXPECT_EQ(vraag.prompt,
             "Alle oefeningen zijn gemaakt.\r\nJe haalde " + QString(geval.eind).remove("Resultaat : ")
@@ -115,32 +175,29 @@ TEST(Reeks, VariantenSturenDeReeks)
         EXPECT_EQ(vraag.titel, "opnieuw ?");
         EXPECT_EQ(vraag.knoppen, Knoppen::JaNee);
         EXPECT_EQ(vraag.ouder, &venster);
-        EXPECT_EQ(venster.isVisible(), geval.ja);
         if (geval.ja) {
             // Ja shows Setup, from where a new series starts.
             EXPECT_EQ(paginaVoor(venster), 0);
+            EXPECT_EQ(gekozenTab(venster), 0);
             klikTab(venster, 1);
             EXPECT_EQ(tekst(venster, "lblAantal"), geval.resterend);
         } else {
-            // Nee closes the window, which keeps how the series ended.
-            EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
-            EXPECT_EQ(tekst(venster, "lblAantal"), "");
-            EXPECT_EQ(tekst(venster, "lblResultaat"), geval.eind);
+            // Nee closes the window.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(open.isNull());
         }
     }
 }
 
-TEST(Reeks, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
+TEST_F(ReeksvensterTest, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
 {
-    ZaaiToeval(11);
     for (const Melding& melding :
         {Melding {"Eigen titel !", "Let op", Icoon::Waarschuwing}, Melding {"Zonder titel !"}}) {
-        NepDialogen dialogen;
-        Proefvenster venster(dialogen, {});
-        venster.show();
+        Proefvenster& venster = Open({});
         venster.fout = melding;
+        const auto voor = dialogen.meldingen().size();
         klikTab(venster, 1);
-        ASSERT_EQ(dialogen.meldingen().size(), 1u);
+        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
         EXPECT_EQ(dialogen.laatste().prompt, melding.prompt);
         EXPECT_EQ(dialogen.laatste().titel, melding.titel);
         EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
@@ -152,37 +209,18 @@ TEST(Reeks, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
     }
 }
 
-// After the end question the keyboard alone starts the next series: Ctrl+PgDown acts as a click on the next tab.
-TEST(Reeks, ToetsenbordKiestDeTabs)
+// The keyboard alone starts the next series: Ctrl+PgDown acts as a click on the next tab.
+TEST_F(ReeksvensterTest, ToetsenbordKiestDeTabs)
 {
-    ZaaiToeval(12);
-    NepDialogen dialogen;
-    Proefvenster venster(dialogen, {});
-    venster.show();
-    venster.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&venster));
-    QTest::keyClick(&venster, Qt::Key_PageDown, Qt::ControlModifier);
+    Proefvenster& venster = Open({});
+    EXPECT_EQ(focus()->objectName(), "txtAantal");
+    QTest::keyClick(focus(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(gekozenTab(venster), 1);
     EXPECT_EQ(venster.gemaakt, 1);
-    QTest::keyClick(&venster, Qt::Key_PageUp, Qt::ControlModifier);
-    QTest::keyClick(&venster, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(focus(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(focus(), Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(paginaVoor(venster), 2);
-}
-
-// Focus that only comes back with the window (after a message box) is no entering.
-TEST(Reeks, BinnenkomenMaaktHetVakLeeg)
-{
-    ZaaiToeval(31);
-    for (const auto& [reden, over] : {std::pair {Qt::MouseFocusReason, ""}, std::pair {Qt::TabFocusReason, ""},
-             std::pair {Qt::BacktabFocusReason, ""}, std::pair {Qt::OtherFocusReason, ""},
-             std::pair {Qt::ActiveWindowFocusReason, "25"}, std::pair {Qt::PopupFocusReason, "25"}}) {
-        QLineEdit vak(QStringLiteral("25"));
-        LeegBijBinnenkomst(&vak);
-        QFocusEvent binnen(QEvent::FocusIn, reden);
-        QApplication::sendEvent(&vak, &binnen);
-        EXPECT_EQ(vak.text(), over) << reden;
-        EXPECT_FALSE(vak.hasSelectedText());
-    }
+    EXPECT_EQ(tekst(venster, "lblHelpTitel(3)"), "Start hier.");
 }
 
 } // namespace

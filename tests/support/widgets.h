@@ -2,10 +2,13 @@
 
 // Finding and driving widgets by their objectNames, the way a user would use them.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTabBar>
@@ -13,8 +16,16 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+#include <ostream>
 #include <stdexcept>
 #include <string>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& tekst, std::ostream* uit)
+{
+    *uit << '"' << tekst.toStdString() << '"';
+}
 
 // The child with this objectName and type; a missing one ends the test with an error.
 template<class T> T* vind(const QWidget& venster, const QString& naam)
@@ -25,17 +36,22 @@ template<class T> T* vind(const QWidget& venster, const QString& naam)
     return widget;
 }
 
-// A mouse click on tab `index` (0 Setup, 1 Oefening, 2 Help). A window that was never shown has no
-// tab layout to click on; there the click's two effects are given in the order a click gives them.
-inline void klikTab(const QWidget& venster, int index)
+// A mouse click on tab `index` (0 Setup, 1 Oefening, 2 Help) of a window on screen.
+inline void klikTab(const QWidget& venster, int index, Qt::MouseButton knop = Qt::LeftButton)
 {
     auto* tabs = vind<QTabBar>(venster, QStringLiteral("TabStrip"));
-    if (tabs->isVisible()) {
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-        return;
-    }
-    emit tabs->tabBarClicked(index);
-    tabs->setCurrentIndex(index);
+    if (!tabs->isVisible())
+        throw std::logic_error("the tabs are not on screen");
+    QTest::mouseClick(tabs, knop, {}, tabs->tabRect(index).center());
+}
+
+// A double-click on a tab: press, release, and the second press and release that make it a double-click.
+inline void dubbelklikTab(const QWidget& venster, int index)
+{
+    auto* tabs = vind<QTabBar>(venster, QStringLiteral("TabStrip"));
+    const QPoint plek = tabs->tabRect(index).center();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, plek);
+    QTest::mouseDClick(tabs, Qt::LeftButton, {}, plek);
 }
 
 // The tab that the tab header shows as selected.
@@ -54,18 +70,37 @@ inline int paginaVoor(const QWidget& venster)
     return stapel->currentWidget()->objectName().mid(7, 1).toInt();
 }
 
-// Clears the box and types the text key by key.
-inline void typ(QLineEdit* vak, const QString& tekst)
+// A mouse click on a button; option and check boxes are clicked on their indicator, which is at their left.
+inline void klik(QAbstractButton* knop)
 {
-    vak->clear();
-    QTest::keyClicks(vak, tekst);
+    const bool vakje = qobject_cast<QCheckBox*>(knop) || qobject_cast<QRadioButton*>(knop);
+    QTest::mouseClick(knop, Qt::LeftButton, {}, vakje ? QPoint(8, knop->height() / 2) : knop->rect().center());
 }
 
-// Types an answer in txtOplossing and presses Enter (Return, or the keypad's Enter).
+// The widget that has the keyboard focus; a test that types expects one.
+inline QWidget* focus()
+{
+    QWidget* widget = QApplication::focusWidget();
+    if (!widget)
+        throw std::logic_error("no widget has the focus");
+    return widget;
+}
+
+// Clicks into the box, as a teacher does, and types the text key by key into whatever then has the focus.
+inline void typIn(const QWidget& venster, const QString& naam, const QString& tekst)
+{
+    auto* vak = vind<QLineEdit>(venster, naam);
+    QTest::mouseClick(vak, Qt::LeftButton, {}, vak->rect().center());
+    QTest::keyClicks(focus(), tekst);
+}
+
+// Types an answer where the focus is, which must be txtOplossing, and presses Enter (Return, or the keypad's).
 inline void antwoord(const QWidget& venster, const QString& tekst, Qt::Key enter = Qt::Key_Return)
 {
-    auto* vak = vind<QLineEdit>(venster, QStringLiteral("txtOplossing"));
-    typ(vak, tekst);
+    QWidget* vak = focus();
+    if (vak != vind<QLineEdit>(venster, QStringLiteral("txtOplossing")))
+        throw std::logic_error("the answer box has no focus but " + vak->objectName().toStdString());
+    QTest::keyClicks(vak, tekst);
     QTest::keyClick(vak, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
@@ -84,6 +119,23 @@ inline QString Naam(const QWidget* widget)
     return QString::fromUtf8(widget->metaObject()->className()) + u'"' + tekst.toString() + u'"';
 }
 
+// Two neighbours side by side need a little room between them, or a label seems glued to its box.
+inline bool RakenElkaar(const QRect& a, const QRect& b)
+{
+    constexpr int Ruimte = 3;
+    const bool naastElkaar = a.top() < b.bottom() && b.top() < a.bottom();
+    const int tussen = std::max(b.left() - a.right(), a.left() - b.right()) - 1;
+    return naastElkaar && tussen >= 0 && tussen < Ruimte;
+}
+
+// A word-wrapped label needs the height of all its lines.
+inline bool TekstAfgeknipt(const QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && label->wordWrap() && !label->text().isEmpty()
+        && label->height() < label->heightForWidth(label->width());
+}
+
 inline void Controleer(const QWidget* ouder, QStringList& fouten)
 {
     QList<const QWidget*> zichtbaar;
@@ -97,11 +149,13 @@ inline void Controleer(const QWidget* ouder, QStringList& fouten)
         if (!ouder->rect().contains(widget->geometry()))
             fouten << Naam(widget) + " sticks out of " + Naam(ouder);
         const QSize nodig = widget->minimumSizeHint();
-        if (widget->width() < nodig.width() || widget->height() < nodig.height())
+        if (widget->width() < nodig.width() || widget->height() < nodig.height() || TekstAfgeknipt(widget))
             fouten << Naam(widget) + " is squeezed";
         for (qsizetype j = i + 1; j < zichtbaar.size(); ++j) {
             if (widget->geometry().intersects(zichtbaar[j]->geometry()))
                 fouten << Naam(widget) + " overlaps " + Naam(zichtbaar[j]);
+            else if (RakenElkaar(widget->geometry(), zichtbaar[j]->geometry()))
+                fouten << Naam(widget) + " touches " + Naam(zichtbaar[j]);
         }
         Controleer(widget, fouten);
     }
@@ -109,8 +163,8 @@ inline void Controleer(const QWidget* ouder, QStringList& fouten)
 
 } // namespace widgetsdetail
 
-// Visible widgets that overlap a sibling, stick out of their parent or got less than their minimum
-// size; empty when the window's layout has room for everything.
+// Visible widgets that overlap or touch a sibling, stick out of their parent, or got less than their minimum size
+// or the lines of their text; empty when the window's layout has room for everything.
 inline QStringList botsingen(const QWidget& venster)
 {
     QStringList fouten;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reeksvenster.h"
-#include "tafeloefening.h"
+#include "tafels.h"
 
 #include <array>
 
@@ -11,34 +11,31 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
-// Times tables: the ticked tables of 1 to 10, multiplied, divided or both mixed. The exercises are
-// made here, from the ticked tables, and kept in the window.
-class frmMaalDeel : public Reeksvenster
+// Times tables: the ticked tables of 1 to 10, multiplied, divided or both mixed. The exercises come from the
+// times-table makers with this window's own previous answer.
+class MaalDeelVenster : public Reeksvenster
 {
     Q_OBJECT
 
 public:
-    explicit frmMaalDeel(Dialogen& dialogen, QWidget* parent = nullptr);
+    explicit MaalDeelVenster(Dialogen& dialogen, QWidget* parent = nullptr);
 
 private:
     enum class MaalDeelKeuze { Maal = 1, Deel = 2, Beide = 3 };
 
     std::variant<Melding, int> ControleerInstellingen() override;
-    Oefening MaakOefening() override;
+    Opgave MaakOefening() override;
 
     void MaakSetup();
     QGroupBox* MaakTafels();
     QGroupBox* MaakBewerkingen();
 
-    QGroupBox* fraTafel;
-    std::array<QCheckBox*, 10> optTafel {};
-    QGroupBox* fraBewerking;
-    std::array<QRadioButton*, 3> optMaal {};
+    std::array<QCheckBox*, 10> m_tafelvakjes {}; // optTafel(i): the table of i + 1
     QButtonGroup* m_bewerkingen;
-    QLineEdit* txtAantal;
+    QLineEdit* m_aantal = nullptr;
 
     // Taken when a series starts.
     Tafels m_tafels {};
     MaalDeelKeuze m_keuze = MaalDeelKeuze::Maal;
-    Tafeloefening m_oefening;
+    std::int64_t m_vorigeUitkomst = 0;
 };

@@ -1,5 +1,6 @@
-#include "frmmaaldeel.h"
+#include "maaldeelvenster.h"
 
+#include "bouwstenen.h"
 #include "getal.h"
 
 #include <QButtonGroup>
@@ -30,7 +31,7 @@ ReeksVarianten Varianten()
 
 } // namespace
 
-frmMaalDeel::frmMaalDeel(Dialogen& dialogen, QWidget* parent)
+MaalDeelVenster::MaalDeelVenster(Dialogen& dialogen, QWidget* parent)
     : Reeksvenster(dialogen, QStringLiteral("frmMaalDeel"), QStringLiteral("Maal- en deeltafels"), parent, Varianten())
     , m_bewerkingen(new QButtonGroup(this))
 {
@@ -40,69 +41,66 @@ frmMaalDeel::frmMaalDeel(Dialogen& dialogen, QWidget* parent)
                                   "starten."));
 }
 
-void frmMaalDeel::MaakSetup()
+void MaalDeelVenster::MaakSetup()
 {
     QWidget* pagina = Pagina(TabSetup);
-    fraTafel = MaakTafels();
-    fraBewerking = MaakBewerkingen();
-    txtAantal = MaakGetalvak(QStringLiteral("txtAantal"), QStringLiteral("20"), pagina);
+    QGroupBox* tafels = MaakTafels();
+    QGroupBox* bewerkingen = MaakBewerkingen();
+    m_aantal = MaakGetalvak(pagina, QStringLiteral("txtAantal"), QStringLiteral("20"));
 
-    auto* aantal = new QHBoxLayout;
-    aantal->addWidget(new QLabel(QStringLiteral("aantal oefeningen :"), pagina));
-    aantal->addWidget(txtAantal);
-    aantal->addStretch(1);
+    QHBoxLayout* aantal = MaakGetalregel(pagina, QStringLiteral("aantal oefeningen :"), m_aantal);
 
     auto* raster = new QGridLayout(pagina);
     raster->setContentsMargins(16, 12, 16, 12);
     raster->setHorizontalSpacing(16);
     raster->setVerticalSpacing(10);
-    raster->addWidget(fraTafel, 0, 0, 3, 1);
-    raster->addWidget(fraBewerking, 0, 1);
+    raster->addWidget(tafels, 0, 0, 3, 1);
+    raster->addWidget(bewerkingen, 0, 1);
     raster->addLayout(aantal, 1, 1);
     raster->setRowStretch(2, 1);
     raster->setColumnStretch(1, 1);
 }
 
-QGroupBox* frmMaalDeel::MaakTafels()
+QGroupBox* MaalDeelVenster::MaakTafels()
 {
     auto* frame = new QGroupBox(QStringLiteral("De tafel van ..."), Pagina(TabSetup));
     frame->setObjectName(QStringLiteral("fraTafel"));
     auto* raster = new QGridLayout(frame);
     raster->setHorizontalSpacing(20);
-    for (std::size_t i = 0; i < optTafel.size(); ++i) {
-        optTafel[i] = new QCheckBox(QString::number(i + 1), frame);
-        optTafel[i]->setObjectName(QStringLiteral("optTafel(%1)").arg(i));
+    for (std::size_t i = 0; i < m_tafelvakjes.size(); ++i) {
+        m_tafelvakjes[i] = new QCheckBox(QString::number(i + 1), frame);
+        m_tafelvakjes[i]->setObjectName(QStringLiteral("optTafel(%1)").arg(i));
         const int plaats = static_cast<int>(i);
-        raster->addWidget(optTafel[i], plaats % TafelRijen, plaats / TafelRijen);
+        raster->addWidget(m_tafelvakjes[i], plaats % TafelRijen, plaats / TafelRijen);
     }
     return frame;
 }
 
-QGroupBox* frmMaalDeel::MaakBewerkingen()
+QGroupBox* MaalDeelVenster::MaakBewerkingen()
 {
     auto* frame = new QGroupBox(QStringLiteral("Bewerking"), Pagina(TabSetup));
     frame->setObjectName(QStringLiteral("fraBewerking"));
     auto* lijst = new QVBoxLayout(frame);
     // None is chosen until the teacher clicks one; the group keeps the choice to one after that.
-    for (std::size_t i = 0; i < optMaal.size(); ++i) {
-        optMaal[i] = new QRadioButton(QString::fromUtf8(Bewerkingen[i]), frame);
-        optMaal[i]->setObjectName(QStringLiteral("optMaal(%1)").arg(i));
-        m_bewerkingen->addButton(optMaal[i], static_cast<int>(i) + 1);
-        lijst->addWidget(optMaal[i]);
+    for (std::size_t i = 0; i < Bewerkingen.size(); ++i) {
+        QRadioButton* optie
+            = MaakOptie(frame, QStringLiteral("optMaal(%1)").arg(i), QString::fromUtf8(Bewerkingen.at(i)));
+        m_bewerkingen->addButton(optie, static_cast<int>(i) + 1);
+        lijst->addWidget(optie);
     }
     return frame;
 }
 
-std::variant<Melding, int> frmMaalDeel::ControleerInstellingen()
+std::variant<Melding, int> MaalDeelVenster::ControleerInstellingen()
 {
     Tafels tafels {};
-    std::ranges::transform(optTafel, tafels.begin(), &QCheckBox::isChecked);
+    std::ranges::transform(m_tafelvakjes, tafels.begin(), &QCheckBox::isChecked);
     if (std::ranges::none_of(tafels, std::identity {}))
         return Melding {QStringLiteral("Je koos geen enkele tafel !!!")};
     const int keuze = m_bewerkingen->checkedId();
     if (keuze < 0)
         return Melding {QStringLiteral("Je koos geen bewerking !!!")};
-    const auto aantal = LeesGeheel16(txtAantal->text());
+    const auto aantal = LeesGeheel16(m_aantal->text());
     if (!aantal || *aantal < 1)
         return Melding {QStringLiteral("Je aantal oefeningen klopt niet !")};
     m_tafels = tafels;
@@ -110,19 +108,20 @@ std::variant<Melding, int> frmMaalDeel::ControleerInstellingen()
     return int {*aantal};
 }
 
-Oefening frmMaalDeel::MaakOefening()
+Opgave MaalDeelVenster::MaakOefening()
 {
+    Opgave opgave;
     switch (m_keuze) {
     case MaalDeelKeuze::Maal:
-        MaakMaalOefening(m_oefening, m_tafels);
+        opgave = MaakMaalOefening(m_tafels, m_vorigeUitkomst);
         break;
     case MaalDeelKeuze::Deel:
-        MaakDeelOefening(m_oefening, m_tafels);
+        opgave = MaakDeelOefening(m_tafels, m_vorigeUitkomst);
         break;
     case MaalDeelKeuze::Beide:
-        MaakTafelOefening(m_oefening, m_tafels);
+        opgave = MaakTafelOefening(m_tafels, m_vorigeUitkomst);
         break;
     }
-    return {Tekst(m_oefening.Links), QString(QChar::fromLatin1(m_oefening.Bewerking)), Tekst(m_oefening.Rechts),
-        m_oefening.Uitkomst};
+    m_vorigeUitkomst = opgave.Uitkomst.value_or(0);
+    return opgave;
 }

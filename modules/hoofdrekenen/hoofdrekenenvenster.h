@@ -1,0 +1,42 @@
+#pragma once
+
+#include "bewerkingen.h"
+#include "reeksvenster.h"
+
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+// Mental arithmetic: the four operations, a maximum, a number of exercises and whether a bridge may occur; the
+// exercises come from the shared four-operation generators.
+class HoofdrekenenVenster : public Reeksvenster
+{
+    Q_OBJECT
+
+public:
+    explicit HoofdrekenenVenster(Dialogen& dialogen, QWidget* parent = nullptr);
+
+private:
+    std::variant<Melding, int> ControleerInstellingen() override;
+    Opgave MaakOefening() override;
+
+    void MaakSetup();
+    QGroupBox* MaakBewerkingen();
+    QGroupBox* MaakBrug();
+    Bewerkingskeuze GekozenBewerking() const;
+    void ZetBrugopties();
+
+    std::array<QRadioButton*, 7> m_bewerkingen {}; // optBewerking(i)
+    QRadioButton* m_brugJa = nullptr;
+    QRadioButton* m_brugNee = nullptr;
+    QLineEdit* m_max = nullptr;
+    QLineEdit* m_aantal = nullptr;
+
+    // Taken when a series starts; Keuze is empty before the first.
+    std::optional<Bewerkingskeuze> m_keuze;
+    std::int32_t m_maximum = 0;
+    bool m_brug = true;
+};

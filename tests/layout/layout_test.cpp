@@ -1,0 +1,34 @@
+#include "programma.h"
+#include "widgets.h"
+
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+
+namespace {
+
+// Every window the menus open, on every page, with a series running where it has one and with the largest
+// numbers it shows: nothing overlaps, touches its neighbour, sticks out or is cut off. The suite runs at the
+// normal scale and again at 200 %.
+TEST(Layout, ElkVensterPastOpElkePagina)
+{
+    Programma programma;
+    const QStringList menus {
+        "vierbewerkingen", "maaldeel", "twintig", "honderd", "duizend", "tienduizend", "honderdduizend", "oefenbladen"};
+    for (const QString& menu : menus) {
+        SCOPED_TRACE(menu.toStdString());
+        QWidget& venster = programma.Open(menu);
+        const QSize grootte = venster.size();
+        auto* tabs = vind<QTabBar>(venster, "TabStrip");
+        for (int pagina = tabs->count() - 1; pagina >= 0; --pagina) {
+            klikTab(venster, pagina);
+            QApplication::processEvents();
+            EXPECT_EQ(venster.size(), grootte);
+            EXPECT_EQ(botsingen(venster), QStringList()) << pagina;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "programma.h"
+
+#include "toeval.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QToolBar>
+
+#include <stdexcept>
+
+Programma::Programma(Modulevensters vensters)
+    : hoofd(dialogen, std::move(vensters))
+{
+    hoofd.show();
+    hoofd.activateWindow();
+    if (!QTest::qWaitForWindowActive(&hoofd))
+        throw std::runtime_error("the main window did not become active");
+}
+
+Programma::~Programma()
+{
+    hoofd.werkruimte().closeAllSubWindows();
+}
+
+QWidget& Programma::Open(const QString& menu, std::uint64_t zaad)
+{
+    auto* actie = hoofd.findChild<QAction*>(menu);
+    if (!actie || !actie->isEnabled())
+        throw std::logic_error("no enabled menu item " + menu.toStdString());
+    actie->trigger();
+    return NieuwVenster(zaad);
+}
+
+QWidget& Programma::OpenViaKnop(const QString& sleutel, std::uint64_t zaad)
+{
+    auto* balk = hoofd.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    QWidget* knop = nullptr;
+    for (QAction* actie : balk->actions()) {
+        if (actie->objectName() == sleutel || actie->data().toString() == sleutel)
+            knop = balk->widgetForAction(actie);
+    }
+    if (!knop)
+        throw std::logic_error("no toolbar button " + sleutel.toStdString());
+    QTest::mouseClick(knop, Qt::LeftButton);
+    return NieuwVenster(zaad);
+}
+
+QWidget& Programma::NieuwVenster(std::uint64_t zaad)
+{
+    QMdiSubWindow* sub = hoofd.werkruimte().activeSubWindow();
+    if (!sub || !sub->widget())
+        throw std::logic_error("no window opened");
+    ZaaiToeval(zaad);
+    return *sub->widget();
+}
+
+QStringList Programma::OpenVensters() const
+{
+    QStringList namen;
+    for (const QMdiSubWindow* sub : hoofd.werkruimte().subWindowList()) {
+        if (!sub->isHidden())
+            namen.append(sub->widget()->objectName());
+    }
+    namen.sort();
+    return namen;
+}

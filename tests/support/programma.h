@@ -1,0 +1,35 @@
+#pragma once
+
+#include "mdiform1.h"
+#include "nepdialogen.h"
+
+#include <QString>
+
+class QWidget;
+
+using Hoofdvenster = MDIForm1;
+
+// The program as a teacher meets it: the real main window, shown and active, with the scripted dialogs.
+// Windows open through its menu items and toolbar buttons; the random source is seeded after a window
+// opened, since opening may seed it from the clock.
+class Programma
+{
+public:
+    explicit Programma(Modulevensters vensters = StandaardModulevensters());
+    ~Programma();
+    Programma(const Programma&) = delete;
+    Programma& operator=(const Programma&) = delete;
+
+    // Chooses the menu item (its QAction, found by objectName) and returns the window it opened.
+    QWidget& Open(const QString& menu, std::uint64_t zaad = 1);
+    // Clicks the toolbar button with this key and returns the window it opened.
+    QWidget& OpenViaKnop(const QString& sleutel, std::uint64_t zaad = 1);
+    // The windows open in the work area, by objectName.
+    QStringList OpenVensters() const;
+
+    NepDialogen dialogen;
+    Hoofdvenster hoofd;
+
+private:
+    QWidget& NieuwVenster(std::uint64_t zaad);
+};
