@@ -1,9 +1,9 @@
-#include "mdiform1.h"
+#include "hoofdvenster.h"
 
 #include "dialogen.h"
 #include "geluid.h"
 #include "menubalk.h"
-#include "modforms.h"
+#include "modulebeheer.h"
 #include "toeval.h"
 #include "twips.h"
 #include "werkbalk.h"
@@ -39,7 +39,7 @@ QString Bijschrift()
 
 } // namespace
 
-MDIForm1::MDIForm1(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
+Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogen(dialogen)
     , m_vensters(std::move(vensters))
@@ -61,11 +61,11 @@ MDIForm1::MDIForm1(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
     // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
     // and the last buttons (help, afsluiten) would hide behind an overflow arrow.
     const QSize client = PixelsGrootte(9015, 6750);
-    resize(std::max(client.width(), Toolbar1->sizeHint().width()), client.height() + menuBar()->sizeHint().height());
-    MDIForm_Load();
+    resize(std::max(client.width(), m_werkbalk->sizeHint().width()), client.height() + menuBar()->sizeHint().height());
+    Opstarten();
 }
 
-void MDIForm1::MaakMenus()
+void Hoofdvenster::MaakMenus()
 {
     m_menu = VulMenubalk(*menuBar());
     for (const auto& [naam, actie] : m_menu) {
@@ -74,59 +74,58 @@ void MDIForm1::MaakMenus()
         const auto venster = m_vensters.find(naam);
         actie->setEnabled(venster != m_vensters.end() && venster->second.maak);
         if (actie->isEnabled())
-            connect(actie, &QAction::triggered, this, [this, menu = naam] { Open(menu); });
+            connect(actie, &QAction::triggered, this, [this, &gekozen = venster->second] { OpenVenster(gekozen); });
     }
     m_menu[u"afsluiten"_s]->setEnabled(true);
-    connect(m_menu[u"afsluiten"_s], &QAction::triggered, this, &MDIForm1::afsluiten_Click);
-    ToonWerkbalk = m_menu[u"ToonWerkbalk"_s];
-    ToonWerkbalk->setEnabled(true);
-    ToonWerkbalk->setCheckable(true);
-    connect(ToonWerkbalk, &QAction::triggered, this, &MDIForm1::ToonWerkbalk_Click);
+    connect(m_menu[u"afsluiten"_s], &QAction::triggered, this, &Hoofdvenster::VraagAfsluiten);
+    m_toonWerkbalk = m_menu[u"ToonWerkbalk"_s];
+    m_toonWerkbalk->setEnabled(true);
+    m_toonWerkbalk->setCheckable(true);
+    connect(m_toonWerkbalk, &QAction::triggered, this, &Hoofdvenster::WisselWerkbalk);
 }
 
-void MDIForm1::MaakWerkbalk()
+void Hoofdvenster::MaakWerkbalk()
 {
-    Toolbar1 = addToolBar(u"Werkbalk"_s);
-    Toolbar1->setObjectName(u"Toolbar1"_s);
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Toolbar1->setIconSize(QSize(32, 32));
-    VulWerkbalk(*Toolbar1);
-    for (QAction* knop : Toolbar1->actions()) {
+    m_werkbalk = addToolBar(u"Werkbalk"_s);
+    m_werkbalk->setObjectName(u"Toolbar1"_s);
+    m_werkbalk->setMovable(false);
+    m_werkbalk->setFloatable(false);
+    m_werkbalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_werkbalk->setIconSize(QSize(32, 32));
+    VulWerkbalk(*m_werkbalk);
+    for (QAction* knop : m_werkbalk->actions()) {
         const QString menu = MenuVanKnop(knop->data().toString());
         if (!menu.isEmpty())
             knop->setEnabled(m_menu.at(menu)->isEnabled());
     }
-    connect(Toolbar1, &QToolBar::actionTriggered, this,
+    connect(m_werkbalk, &QToolBar::actionTriggered, this,
         [this](QAction* knop) { Toolbar1_ButtonClick(knop->data().toString()); });
 }
 
-void MDIForm1::MDIForm_Load()
+void Hoofdvenster::Opstarten()
 {
     ZaaiToeval();
     setWindowTitle(Bijschrift());
     LaadGeluiden();
-    ZetWerkbalk(LeesWerkbalkTonen());
+    ToonWerkbalk(LeesWerkbalkTonen());
 }
 
-void MDIForm1::Toolbar1_ButtonClick(const QString& sleutel)
+void Hoofdvenster::Toolbar1_ButtonClick(const QString& sleutel)
 {
     const auto menu = m_menu.find(MenuVanKnop(sleutel));
     if (menu != m_menu.end())
         menu->second->trigger();
 }
 
-void MDIForm1::Open(const QString& menu)
+void Hoofdvenster::OpenVenster(const Modulevenster& venster)
 {
-    const Modulevenster& venster = m_vensters.at(menu);
     if (venster.wijze == Openwijze::Module)
         OpenModule(*m_werkruimte, venster.maak(m_dialogen));
     else
         ToonVenster(*m_werkruimte, venster.maak(m_dialogen));
 }
 
-void MDIForm1::afsluiten_Click()
+void Hoofdvenster::VraagAfsluiten()
 {
     const Antwoord antwoord = m_dialogen.Melding(
         this, u"Bent u zeker dat u wilt afsluiten ?"_s, u"Afsluiten ?"_s, Knoppen::JaNee, Icoon::Informatie);
@@ -134,21 +133,26 @@ void MDIForm1::afsluiten_Click()
         close();
 }
 
-void MDIForm1::ToonWerkbalk_Click()
+void Hoofdvenster::WisselWerkbalk()
 {
-    const bool tonen = Toolbar1->isHidden();
-    ZetWerkbalk(tonen);
+    const bool tonen = m_werkbalk->isHidden();
+    ToonWerkbalk(tonen);
     // A setting that cannot be saved still holds for this run.
     BewaarWerkbalkTonen(tonen);
 }
 
-void MDIForm1::ZetWerkbalk(bool tonen)
+void Hoofdvenster::ToonWerkbalk(bool tonen)
 {
-    Toolbar1->setVisible(tonen);
-    ToonWerkbalk->setChecked(tonen);
+    m_werkbalk->setVisible(tonen);
+    m_toonWerkbalk->setChecked(tonen);
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event)
+QMdiArea& Hoofdvenster::werkruimte() const
+{
+    return *m_werkruimte;
+}
+
+void Hoofdvenster::closeEvent(QCloseEvent* event)
 {
     m_werkruimte->closeAllSubWindows();
     QMainWindow::closeEvent(event);

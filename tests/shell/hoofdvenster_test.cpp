@@ -1,5 +1,5 @@
 #include "geluid.h"
-#include "mdiform1.h"
+#include "hoofdvenster.h"
 #include "meldvenster.h"
 #include "nepdialogen.h"
 #include "toeval.h"
@@ -59,25 +59,25 @@ Modulevensters MetStandins(QStringList& gesloten)
     return vensters;
 }
 
-QAction* Menuitem(const MDIForm1& venster, const QString& naam)
+QAction* Menuitem(const Hoofdvenster& venster, const QString& naam)
 {
     return venster.menuBar()->findChild<QAction*>(naam);
 }
 
-QAction* Knop(const MDIForm1& venster, const QString& sleutel)
+QAction* Knop(const Hoofdvenster& venster, const QString& sleutel)
 {
     return venster.findChild<QToolBar*>(u"Toolbar1"_s)->findChild<QAction*>(sleutel);
 }
 
 // Shown according to both the toolbar and the check mark of "Werkbalk tonen", which must agree.
-bool Getoond(const MDIForm1& venster)
+bool Getoond(const Hoofdvenster& venster)
 {
     const bool getoond = !venster.findChild<QToolBar*>(u"Toolbar1"_s)->isHidden();
     EXPECT_EQ(Menuitem(venster, u"ToonWerkbalk"_s)->isChecked(), getoond);
     return getoond;
 }
 
-class Hoofdvenster : public ::testing::Test
+class HoofdvensterTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ZaaiToeval(21); }
@@ -91,11 +91,11 @@ protected:
 
 // Each item opens its window as the only module, and its button does exactly the same; the modules
 // that exist open their own window. An unknown key does nothing.
-TEST_F(Hoofdvenster, ElkeKnopDoetWatZijnMenuitemDoet)
+TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
 {
     const QStringList bestaand {u"frmHoofdrekenen"_s, u"frmMaalDeel"_s, u"frmTwintig"_s, u"frmHonderd"_s,
         u"frmDuizend"_s, u"frmTienduizend"_s, u"frmHonderdduizend"_s, u"frmPrinten"_s};
-    MDIForm1 venster(dialogen, MetStandins(gesloten));
+    Hoofdvenster venster(dialogen, MetStandins(gesloten));
     venster.show();
     for (const Item& item : items) {
         if (item.knop.isEmpty())
@@ -126,12 +126,12 @@ TEST_F(Hoofdvenster, ElkeKnopDoetWatZijnMenuitemDoet)
 }
 
 // An item without a window is disabled, and so is its button; pressing either does nothing.
-TEST_F(Hoofdvenster, ItemZonderVensterIsUitgeschakeld)
+TEST_F(HoofdvensterTest, ItemZonderVensterIsUitgeschakeld)
 {
     Modulevensters vensters = MetStandins(gesloten);
     vensters[u"twintig"_s].maak = nullptr;
     vensters[u"chrono"_s].maak = nullptr;
-    MDIForm1 venster(dialogen, vensters);
+    Hoofdvenster venster(dialogen, vensters);
     for (const Item& item : items) {
         const bool aan = item.menu != u"twintig"_s && item.menu != u"chrono"_s;
         EXPECT_EQ(Menuitem(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
@@ -145,14 +145,14 @@ TEST_F(Hoofdvenster, ItemZonderVensterIsUitgeschakeld)
     EXPECT_EQ(OpenVensters(venster.werkruimte()), QStringList());
 }
 
-TEST_F(Hoofdvenster, AfsluitenVraagtBevestiging)
+TEST_F(HoofdvensterTest, AfsluitenVraagtBevestiging)
 {
     for (const bool viaKnop : {false, true}) {
         for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
             SCOPED_TRACE(viaKnop ? "knop" : "menu");
             SCOPED_TRACE(keuze == Antwoord::Ja ? "Ja" : "Nee");
             NepDialogen antwoorden;
-            MDIForm1 venster(antwoorden, MetStandins(gesloten));
+            Hoofdvenster venster(antwoorden, MetStandins(gesloten));
             venster.show();
             Menuitem(venster, u"puzzel"_s)->trigger();
             antwoorden.antwoord(keuze);
@@ -170,14 +170,14 @@ TEST_F(Hoofdvenster, AfsluitenVraagtBevestiging)
 }
 
 // The sounds load at start-up; a missing sound folder leaves every sound empty and stops nothing.
-TEST_F(Hoofdvenster, LaadtDeGeluidenBijHetStarten)
+TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
 {
     QDir().mkpath(u"sound"_s);
     Werkmap::Schrijf(u"sound/fout10.wav"_s, "fout");
-    const MDIForm1 met(dialogen);
+    const Hoofdvenster met(dialogen);
     EXPECT_EQ(Geluid(20), "fout");
     QDir(u"sound"_s).removeRecursively();
-    const MDIForm1 zonder(dialogen);
+    const Hoofdvenster zonder(dialogen);
     for (int slot = 1; slot <= 20; ++slot)
         EXPECT_TRUE(Geluid(slot).isEmpty()) << slot;
     EXPECT_TRUE(dialogen.meldingen().empty());
@@ -224,13 +224,13 @@ TEST(Werkbalk, InstellingBijHetStartenEnNaEenWissel)
         const bool schrijfbaar = geval.plek == Plek::Bestand || geval.plek == Plek::Geen;
         NepDialogen dialogen;
         {
-            MDIForm1 venster(dialogen);
+            Hoofdvenster venster(dialogen);
             EXPECT_EQ(Getoond(venster), geval.getoond);
             Menuitem(venster, u"ToonWerkbalk"_s)->trigger();
             EXPECT_EQ(Getoond(venster), !geval.getoond);
             EXPECT_EQ(LeesBestand(bestand), schrijfbaar ? (geval.getoond ? "0\r\n" : "1\r\n") : "");
         }
-        MDIForm1 herstart(dialogen);
+        Hoofdvenster herstart(dialogen);
         EXPECT_EQ(Getoond(herstart), schrijfbaar ? !geval.getoond : geval.getoond);
         EXPECT_EQ(QFileInfo::exists(bestand + u"/inhoud"_s), geval.plek == Plek::Map);
         EXPECT_EQ(QDir(u"data"_s).entryList(QDir::Files), schrijfbaar ? QStringList {u"werkbalk.dat"_s} : QStringList())
