@@ -7,6 +7,7 @@
 #include "toeval.h"
 #include "twips.h"
 #include "werkbalk.h"
+#include "werkbalkinstelling.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "dialogen.h"
-#include "lettertypen.h"
 #include "hoofdvenster.h"
+#include "lettertypen.h"
 #include "opstart.h"
 #include "qtdialogen.h"
 #include "wavspeler.h"

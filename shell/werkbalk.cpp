@@ -1,8 +1,6 @@
 #include "werkbalk.h"
 
-#include <QFile>
 #include <QIcon>
-#include <QSaveFile>
 #include <QToolBar>
 
 #include <vector>
@@ -40,8 +38,6 @@ const std::vector<std::vector<Werkbalkknop>>& WerkbalkIndeling()
     return indeling;
 }
 
-const QString bestand = u"data/werkbalk.dat"_s;
-
 } // namespace
 
 void VulWerkbalk(QToolBar& balk)
@@ -66,23 +62,4 @@ QString MenuVanKnop(const QString& sleutel)
         }
     }
     return {};
-}
-
-bool LeesWerkbalkTonen()
-{
-    QFile invoer(bestand);
-    if (!invoer.open(QIODevice::ReadOnly))
-        return true;
-    bool getal = false;
-    const short waarde = QString::fromLatin1(invoer.readLine(64)).trimmed().toShort(&getal);
-    return !getal || waarde == 1;
-}
-
-bool BewaarWerkbalkTonen(bool tonen)
-{
-    QSaveFile uitvoer(bestand);
-    if (!uitvoer.open(QIODevice::WriteOnly))
-        return false;
-    uitvoer.write(tonen ? "1\r\n" : "0\r\n");
-    return uitvoer.commit();
 }

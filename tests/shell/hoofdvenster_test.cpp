@@ -69,14 +69,6 @@ QAction* Knop(const Hoofdvenster& venster, const QString& sleutel)
     return venster.findChild<QToolBar*>(u"Toolbar1"_s)->findChild<QAction*>(sleutel);
 }
 
-// Shown according to both the toolbar and the check mark of "Werkbalk tonen", which must agree.
-bool Getoond(const Hoofdvenster& venster)
-{
-    const bool getoond = !venster.findChild<QToolBar*>(u"Toolbar1"_s)->isHidden();
-    EXPECT_EQ(Menuitem(venster, u"ToonWerkbalk"_s)->isChecked(), getoond);
-    return getoond;
-}
-
 class HoofdvensterTest : public ::testing::Test
 {
 protected:
@@ -181,60 +173,4 @@ TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
     for (int slot = 1; slot <= 20; ++slot)
         EXPECT_TRUE(Geluid(slot).isEmpty()) << slot;
     EXPECT_TRUE(dialogen.meldingen().empty());
-}
-
-// The setting read at start-up, a toggle saved and read back by the next start; a setting that
-// cannot be saved still holds for this run, and whatever stood in its place is kept.
-TEST(Werkbalk, InstellingBijHetStartenEnNaEenWissel)
-{
-    const QString bestand = u"data/werkbalk.dat"_s;
-    enum class Plek { Bestand, Geen, Map, GeenDatamap };
-    struct Geval
-    {
-        const char* naam;
-        Plek plek;
-        QByteArray inhoud;
-        bool getoond;
-    };
-    const Geval gevallen[] = {
-        {"een", Plek::Bestand, "1\r\n", true},
-        {"een zonder regeleinde", Plek::Bestand, "1", true},
-        {"een met blanco's", Plek::Bestand, " 1 \r\n", true},
-        {"nul", Plek::Bestand, "0\r\n", false},
-        {"twee", Plek::Bestand, "2\r\n", false},
-        {"min een", Plek::Bestand, "-1\r\n", false},
-        {"alleen de eerste regel telt", Plek::Bestand, "1\r\n0\r\n", true},
-        {"leeg", Plek::Bestand, "", true},
-        {"onzin", Plek::Bestand, "werkbalk\r\n", true},
-        {"te groot voor 16 bits", Plek::Bestand, "65537\r\n", true},
-        {"ontbreekt", Plek::Geen, {}, true},
-        {"een map: onleesbaar en onschrijfbaar", Plek::Map, {}, true},
-        {"geen datamap: onschrijfbaar", Plek::GeenDatamap, {}, true},
-    };
-    for (const Geval& geval : gevallen) {
-        SCOPED_TRACE(geval.naam);
-        ZaaiToeval(1);
-        Werkmap map;
-        if (geval.plek == Plek::Bestand)
-            Werkmap::Schrijf(bestand, geval.inhoud);
-        else if (geval.plek == Plek::Map)
-            QDir().mkpath(bestand + u"/inhoud"_s);
-        else if (geval.plek == Plek::GeenDatamap)
-            QDir(u"data"_s).removeRecursively();
-        const bool schrijfbaar = geval.plek == Plek::Bestand || geval.plek == Plek::Geen;
-        NepDialogen dialogen;
-        {
-            Hoofdvenster venster(dialogen);
-            EXPECT_EQ(Getoond(venster), geval.getoond);
-            Menuitem(venster, u"ToonWerkbalk"_s)->trigger();
-            EXPECT_EQ(Getoond(venster), !geval.getoond);
-            EXPECT_EQ(LeesBestand(bestand), schrijfbaar ? (geval.getoond ? "0\r\n" : "1\r\n") : "");
-        }
-        Hoofdvenster herstart(dialogen);
-        EXPECT_EQ(Getoond(herstart), schrijfbaar ? !geval.getoond : geval.getoond);
-        EXPECT_EQ(QFileInfo::exists(bestand + u"/inhoud"_s), geval.plek == Plek::Map);
-        EXPECT_EQ(QDir(u"data"_s).entryList(QDir::Files), schrijfbaar ? QStringList {u"werkbalk.dat"_s} : QStringList())
-            << "a half-written file was left";
-        EXPECT_TRUE(dialogen.meldingen().empty());
-    }
 }
