@@ -27,18 +27,14 @@ static void LaadIconen()
     Q_INIT_RESOURCE(iconen);
 }
 
-namespace {
-
-QString Bijschrift()
+QString Bijschrift(const QString& programma)
 {
-    const QString programma = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return u"%1 %2.%3 Revisie : %4"_s.arg(programma)
-        .arg(TALLORA_VERSIE_MAJOR)
-        .arg(TALLORA_VERSIE_MINOR)
-        .arg(TALLORA_VERSIE_REVISIE);
+    // Joined, not filled in with arg(): a program named like "les%2" would have its "%2" replaced.
+    // Qt takes "[*]" in a title for the modified mark and shows "[*][*]" as "[*]".
+    const QString naam = QFileInfo(programma).completeBaseName().replace(u"[*]"_s, u"[*][*]"_s);
+    return naam + u' ' + QString::number(TALLORA_VERSIE_MAJOR) + u'.' + QString::number(TALLORA_VERSIE_MINOR)
+        + u" Revisie : "_s + QString::number(TALLORA_VERSIE_REVISIE);
 }
-
-} // namespace
 
 Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget* parent)
     : QMainWindow(parent)
@@ -106,7 +102,7 @@ void Hoofdvenster::MaakWerkbalk()
 void Hoofdvenster::Opstarten()
 {
     ZaaiToeval();
-    setWindowTitle(Bijschrift());
+    setWindowTitle(Bijschrift(QCoreApplication::applicationFilePath()));
     LaadGeluiden();
     ToonWerkbalk(LeesWerkbalkTonen());
 }

@@ -46,3 +46,7 @@ private:
     QAction* m_toonWerkbalk = nullptr;
     std::map<QString, QAction*> m_menu;
 };
+
+// The caption for setWindowTitle: the program's file name without its extension, then its version
+// ("2.1 Revisie : 0").
+QString Bijschrift(const QString& programma);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -173,4 +174,22 @@ TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
     for (int slot = 1; slot <= 20; ++slot)
         EXPECT_TRUE(Geluid(slot).isEmpty()) << slot;
     EXPECT_TRUE(dialogen.meldingen().empty());
+}
+
+// The caption as the window system shows it, whatever characters the program's name holds.
+TEST(Bijschrift, NaamVanHetProgrammaMetVersie)
+{
+    const std::pair<QString, QString> gevallen[] = {
+        {u"/usr/local/bin/tallora"_s, u"tallora 2.1 Revisie : 0"_s},
+        {u"/opt/tallora.bin"_s, u"tallora 2.1 Revisie : 0"_s},
+        {u"/opt/reken.v2.exe"_s, u"reken.v2 2.1 Revisie : 0"_s},
+        {u"/opt/les%2groep%1"_s, u"les%2groep%1 2.1 Revisie : 0"_s},
+        {u"/opt/rek[*]en"_s, u"rek[*]en 2.1 Revisie : 0"_s},
+    };
+    for (const auto& [programma, bijschrift] : gevallen) {
+        QWidget venster;
+        venster.setWindowTitle(Bijschrift(programma));
+        venster.show();
+        EXPECT_EQ(venster.windowHandle()->title().toStdString(), bijschrift.toStdString());
+    }
 }
