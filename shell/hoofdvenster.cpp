@@ -53,8 +53,7 @@ Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget*
     // The worksheet preview stands beside the worksheet window and reaches beyond a small main window.
     m_werkruimte->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_werkruimte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    MaakMenus();
-    MaakWerkbalk();
+    MaakWerkbalk(MaakMenus());
     // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
     // and the last buttons (help, afsluiten) would hide behind an overflow arrow.
     const QSize client = PixelsGrootte(9015, 6750);
@@ -62,26 +61,29 @@ Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget*
     Opstarten();
 }
 
-void Hoofdvenster::MaakMenus()
+Menuacties Hoofdvenster::MaakMenus()
 {
-    m_menu = VulMenubalk(*menuBar());
-    for (const auto& [naam, actie] : m_menu) {
+    const Menuacties acties = VulMenubalk(*menuBar());
+    for (const auto& [naam, actie] : acties) {
         if (actie->isSeparator())
             continue;
         const auto venster = m_vensters.find(naam);
+        // An item without its window yet stays disabled, and its button with it.
         actie->setEnabled(venster != m_vensters.end() && venster->second.maak);
         if (actie->isEnabled())
             connect(actie, &QAction::triggered, this, [this, &gekozen = venster->second] { OpenVenster(gekozen); });
     }
-    m_menu[u"afsluiten"_s]->setEnabled(true);
-    connect(m_menu[u"afsluiten"_s], &QAction::triggered, this, &Hoofdvenster::VraagAfsluiten);
-    m_toonWerkbalk = m_menu[u"ToonWerkbalk"_s];
+    QAction* afsluiten = acties.at(u"afsluiten"_s);
+    afsluiten->setEnabled(true);
+    connect(afsluiten, &QAction::triggered, this, &Hoofdvenster::VraagAfsluiten);
+    m_toonWerkbalk = acties.at(u"ToonWerkbalk"_s);
     m_toonWerkbalk->setEnabled(true);
     m_toonWerkbalk->setCheckable(true);
     connect(m_toonWerkbalk, &QAction::triggered, this, &Hoofdvenster::WisselWerkbalk);
+    return acties;
 }
 
-void Hoofdvenster::MaakWerkbalk()
+void Hoofdvenster::MaakWerkbalk(const Menuacties& acties)
 {
     m_werkbalk = addToolBar(u"Werkbalk"_s);
     m_werkbalk->setObjectName(u"Toolbar1"_s);
@@ -89,14 +91,7 @@ void Hoofdvenster::MaakWerkbalk()
     m_werkbalk->setFloatable(false);
     m_werkbalk->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_werkbalk->setIconSize(QSize(32, 32));
-    VulWerkbalk(*m_werkbalk);
-    for (QAction* knop : m_werkbalk->actions()) {
-        const QString menu = MenuVanKnop(knop->data().toString());
-        if (!menu.isEmpty())
-            knop->setEnabled(m_menu.at(menu)->isEnabled());
-    }
-    connect(m_werkbalk, &QToolBar::actionTriggered, this,
-        [this](QAction* knop) { Toolbar1_ButtonClick(knop->data().toString()); });
+    VulWerkbalk(*m_werkbalk, acties);
 }
 
 void Hoofdvenster::Opstarten()
@@ -105,13 +100,6 @@ void Hoofdvenster::Opstarten()
     setWindowTitle(Bijschrift(QCoreApplication::applicationFilePath()));
     LaadGeluiden();
     ToonWerkbalk(LeesWerkbalkTonen());
-}
-
-void Hoofdvenster::Toolbar1_ButtonClick(const QString& sleutel)
-{
-    const auto menu = m_menu.find(MenuVanKnop(sleutel));
-    if (menu != m_menu.end())
-        menu->second->trigger();
 }
 
 void Hoofdvenster::OpenVenster(const Modulevenster& venster)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "menubalk.h"
 #include "modulevensters.h"
 
 #include <QMainWindow>
-
-#include <map>
 
 class Dialogen;
 class QAction;
@@ -12,7 +11,8 @@ class QMdiArea;
 class QToolBar;
 
 // The main window (objectName "MDIForm1"): menus, toolbar and the work area in which one module
-// window at a time opens.
+// window at a time opens. Every command is one QAction, named after its menu item
+// ("vierbewerkingen", "afsluiten", "ToonWerkbalk", ...), shared by the menu and the toolbar.
 class Hoofdvenster : public QMainWindow
 {
     Q_OBJECT
@@ -21,9 +21,6 @@ public:
     explicit Hoofdvenster(
         Dialogen& dialogen, Modulevensters vensters = StandaardModulevensters(), QWidget* parent = nullptr);
 
-    // A toolbar button by its key: exactly what its menu item does; an unknown key does nothing.
-    void Toolbar1_ButtonClick(const QString& sleutel);
-
     QMdiArea& werkruimte() const;
 
 protected:
@@ -31,8 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void MaakMenus();
-    void MaakWerkbalk();
+    Menuacties MaakMenus();
+    void MaakWerkbalk(const Menuacties& acties);
     void Opstarten();
     void OpenVenster(const Modulevenster& venster);
     void VraagAfsluiten();
@@ -44,7 +41,6 @@ private:
     QMdiArea* m_werkruimte;
     QToolBar* m_werkbalk = nullptr;
     QAction* m_toonWerkbalk = nullptr;
-    std::map<QString, QAction*> m_menu;
 };
 
 // The caption for setWindowTitle: the program's file name without its extension, then its version

@@ -6,9 +6,9 @@
 #include "werkmap.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -60,21 +60,25 @@ Modulevensters MetStandins(QStringList& gesloten)
     return vensters;
 }
 
-QAction* Menuitem(const Hoofdvenster& venster, const QString& naam)
+QAction* Actie(const Hoofdvenster& venster, const QString& naam)
 {
-    return venster.menuBar()->findChild<QAction*>(naam);
+    return venster.findChild<QAction*>(naam);
 }
 
-QAction* Knop(const Hoofdvenster& venster, const QString& sleutel)
+QToolBar* Werkbalk(const Hoofdvenster& venster)
 {
-    return venster.findChild<QToolBar*>(u"Toolbar1"_s)->findChild<QAction*>(sleutel);
+    return venster.findChild<QToolBar*>(u"Toolbar1"_s);
+}
+
+// The button the toolbar made for the menu item's action.
+QToolButton* Knop(const Hoofdvenster& venster, const QString& menu)
+{
+    return qobject_cast<QToolButton*>(Werkbalk(venster)->widgetForAction(Actie(venster, menu)));
 }
 
 class HoofdvensterTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ZaaiToeval(21); }
-
     Werkmap map;
     NepDialogen dialogen;
     QStringList gesloten;
@@ -82,83 +86,129 @@ protected:
 
 } // namespace
 
-// Each item opens its window as the only module, and its button does exactly the same; the modules
-// that exist open their own window. An unknown key does nothing.
+// A click on each button opens the same window as its menu item, each time as the only module:
+// the window opened before is closed first.
 TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
 {
-    const QStringList bestaand {u"frmHoofdrekenen"_s, u"frmMaalDeel"_s, u"frmTwintig"_s, u"frmHonderd"_s,
-        u"frmDuizend"_s, u"frmTienduizend"_s, u"frmHonderdduizend"_s, u"frmPrinten"_s};
     Hoofdvenster venster(dialogen, MetStandins(gesloten));
     venster.show();
+    ZaaiToeval(21);
     for (const Item& item : items) {
         if (item.knop.isEmpty())
             continue;
         SCOPED_TRACE(item.menu.toStdString());
-        for (QAction* actie : {Menuitem(venster, item.menu), Knop(venster, item.knop)}) {
+        QToolButton* knop = Knop(venster, item.menu);
+        ASSERT_NE(knop, nullptr);
+        EXPECT_EQ(knop->objectName(), item.knop);
+        EXPECT_FALSE(knop->toolTip().isEmpty());
+        EXPECT_EQ(knop->accessibleName(), knop->toolTip());
+        EXPECT_FALSE(knop->icon().isNull());
+        for (const bool viaKnop : {true, false}) {
             const QMdiSubWindow* vorige = venster.werkruimte().activeSubWindow();
-            actie->trigger();
+            if (viaKnop)
+                QTest::mouseClick(knop, Qt::LeftButton);
+            else
+                Actie(venster, item.menu)->trigger();
             const QMdiSubWindow* actief = venster.werkruimte().activeSubWindow();
             ASSERT_NE(actief, nullptr);
             EXPECT_NE(actief, vorige);
             EXPECT_EQ(OpenVensters(venster.werkruimte()), QStringList {item.venster});
-            if (bestaand.contains(item.venster)) {
-                EXPECT_EQ(actief->widget()->metaObject()->className(), item.venster);
-            }
         }
     }
-    Menuitem(venster, u"chrono"_s)->trigger();
-    Menuitem(venster, u"over"_s)->trigger();
-    for (const QString& sleutel : {u""_s, u"onbekend"_s, u"vierbewerkingen"_s, u"hoofdrekenen"_s, u"AFSLUITEN"_s})
-        venster.Toolbar1_ButtonClick(sleutel);
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmHelp"_s}));
+    QStringList indeling;
+    for (QAction* actie : Werkbalk(venster)->actions())
+        indeling << (actie->isSeparator() ? u"|"_s : Werkbalk(venster)->widgetForAction(actie)->objectName());
+    EXPECT_EQ(indeling.join(u' ').toStdString(),
+        "GBHerkennen GBOrdenen GBVissen | GROrdenen GRAanvullen | Splitsen | Hoofdrekenen Tafels | twintig honderd "
+        "duizend tienduizend honderdduizend | puzzel race printen | help afsluiten");
     EXPECT_TRUE(dialogen.meldingen().empty());
-    venster.Toolbar1_ButtonClick(u"Tafels"_s);
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmMaalDeel"_s}));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(venster.werkruimte().subWindowList().size(), 3);
 }
 
-// An item without a window is disabled, and so is its button; pressing either does nothing.
+// The stopwatch and the About box open beside the module; the next module closes only the module.
+TEST_F(HoofdvensterTest, ChronometerEnOverLatenDeModuleOpen)
+{
+    Hoofdvenster venster(dialogen, MetStandins(gesloten));
+    venster.show();
+    QTest::mouseClick(Knop(venster, u"puzzel"_s), Qt::LeftButton);
+    Actie(venster, u"chrono"_s)->trigger();
+    Actie(venster, u"over"_s)->trigger();
+    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmPuzzel"_s}));
+    EXPECT_TRUE(gesloten.isEmpty());
+    QTest::mouseClick(Knop(venster, u"algemeen"_s), Qt::LeftButton);
+    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmHelp"_s}));
+    EXPECT_EQ(gesloten, QStringList {u"frmPuzzel"_s});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(venster.werkruimte().subWindowList().size(), 3) << "the frame of the closed window is left";
+}
+
+// An item without a window is disabled, and so is its button, which is the same action: clicking
+// either does nothing. A button follows its action's changes and keeps its icon.
 TEST_F(HoofdvensterTest, ItemZonderVensterIsUitgeschakeld)
 {
     Modulevensters vensters = MetStandins(gesloten);
     vensters[u"twintig"_s].maak = nullptr;
     vensters[u"chrono"_s].maak = nullptr;
     Hoofdvenster venster(dialogen, vensters);
+    venster.show();
     for (const Item& item : items) {
         const bool aan = item.menu != u"twintig"_s && item.menu != u"chrono"_s;
-        EXPECT_EQ(Menuitem(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
+        EXPECT_EQ(Actie(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
         if (!item.knop.isEmpty()) {
-            EXPECT_EQ(Knop(venster, item.knop)->isEnabled(), aan) << item.menu.toStdString();
+            EXPECT_EQ(Knop(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
         }
     }
-    venster.Toolbar1_ButtonClick(u"twintig"_s);
-    Menuitem(venster, u"twintig"_s)->trigger();
-    Menuitem(venster, u"chrono"_s)->trigger();
+    QTest::mouseClick(Knop(venster, u"twintig"_s), Qt::LeftButton);
+    Actie(venster, u"twintig"_s)->trigger();
+    Actie(venster, u"chrono"_s)->trigger();
     EXPECT_EQ(OpenVensters(venster.werkruimte()), QStringList());
+    Actie(venster, u"twintig"_s)->setEnabled(true);
+    EXPECT_TRUE(Knop(venster, u"twintig"_s)->isEnabled());
+    EXPECT_FALSE(Knop(venster, u"twintig"_s)->icon().isNull());
 }
 
-TEST_F(HoofdvensterTest, AfsluitenVraagtBevestiging)
+// "Afsluiten" (menu or button) asks first and closes only on Ja; the window's own close button
+// asks nothing. The open module closes with the main window.
+TEST_F(HoofdvensterTest, AfsluitenVraagtDeSluitknopNiet)
 {
-    for (const bool viaKnop : {false, true}) {
-        for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
-            SCOPED_TRACE(viaKnop ? "knop" : "menu");
-            SCOPED_TRACE(keuze == Antwoord::Ja ? "Ja" : "Nee");
-            NepDialogen antwoorden;
-            Hoofdvenster venster(antwoorden, MetStandins(gesloten));
-            venster.show();
-            Menuitem(venster, u"puzzel"_s)->trigger();
-            antwoorden.antwoord(keuze);
-            (viaKnop ? Knop(venster, u"afsluiten"_s) : Menuitem(venster, u"afsluiten"_s))->trigger();
+    enum class Manier { Menu, Knop, Sluitknop };
+    struct Geval
+    {
+        const char* naam;
+        Manier manier;
+        Antwoord antwoord;
+        bool dicht;
+    };
+    const Geval gevallen[] = {
+        {"menu, Ja", Manier::Menu, Antwoord::Ja, true},
+        {"menu, Nee", Manier::Menu, Antwoord::Nee, false},
+        {"knop, Ja", Manier::Knop, Antwoord::Ja, true},
+        {"knop, Nee", Manier::Knop, Antwoord::Nee, false},
+        {"sluitknop", Manier::Sluitknop, Antwoord::Nee, true},
+    };
+    for (const Geval& geval : gevallen) {
+        SCOPED_TRACE(geval.naam);
+        NepDialogen antwoorden;
+        QStringList dicht;
+        Hoofdvenster venster(antwoorden, MetStandins(dicht));
+        venster.show();
+        Actie(venster, u"puzzel"_s)->trigger();
+        if (geval.manier == Manier::Sluitknop) {
+            venster.windowHandle()->close();
+            EXPECT_TRUE(antwoorden.meldingen().empty());
+        } else {
+            antwoorden.antwoord(geval.antwoord);
+            if (geval.manier == Manier::Knop)
+                QTest::mouseClick(Knop(venster, u"afsluiten"_s), Qt::LeftButton);
+            else
+                Actie(venster, u"afsluiten"_s)->trigger();
             ASSERT_EQ(antwoorden.meldingen().size(), 1u);
             EXPECT_EQ(antwoorden.laatste().prompt, u"Bent u zeker dat u wilt afsluiten ?"_s);
             EXPECT_EQ(antwoorden.laatste().titel, u"Afsluiten ?"_s);
             EXPECT_EQ(antwoorden.laatste().knoppen, Knoppen::JaNee);
             EXPECT_EQ(antwoorden.laatste().icoon, Icoon::Informatie);
-            EXPECT_EQ(venster.isVisible(), keuze == Antwoord::Nee);
-            EXPECT_EQ(OpenVensters(venster.werkruimte()),
-                keuze == Antwoord::Ja ? QStringList() : QStringList {u"frmPuzzel"_s});
         }
+        EXPECT_EQ(venster.isVisible(), !geval.dicht);
+        EXPECT_EQ(dicht, geval.dicht ? QStringList {u"frmPuzzel"_s} : QStringList());
     }
 }
 
