@@ -87,7 +87,8 @@ protected:
 } // namespace
 
 // A click on each button opens the same window as its menu item, each time as the only module:
-// the window opened before is closed first.
+// the window opened before is closed first. The stopwatch and the About box open beside the
+// module, and the next module closes only the module.
 TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
 {
     Hoofdvenster venster(dialogen, MetStandins(gesloten));
@@ -121,24 +122,16 @@ TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
     EXPECT_EQ(indeling.join(u' ').toStdString(),
         "GBHerkennen GBOrdenen GBVissen | GROrdenen GRAanvullen | Splitsen | Hoofdrekenen Tafels | twintig honderd "
         "duizend tienduizend honderdduizend | puzzel race printen | help afsluiten");
-    EXPECT_TRUE(dialogen.meldingen().empty());
-}
-
-// The stopwatch and the About box open beside the module; the next module closes only the module.
-TEST_F(HoofdvensterTest, ChronometerEnOverLatenDeModuleOpen)
-{
-    Hoofdvenster venster(dialogen, MetStandins(gesloten));
-    venster.show();
-    QTest::mouseClick(Knop(venster, u"puzzel"_s), Qt::LeftButton);
+    gesloten.clear();
     Actie(venster, u"chrono"_s)->trigger();
     Actie(venster, u"over"_s)->trigger();
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmPuzzel"_s}));
-    EXPECT_TRUE(gesloten.isEmpty());
-    QTest::mouseClick(Knop(venster, u"algemeen"_s), Qt::LeftButton);
     EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmHelp"_s}));
-    EXPECT_EQ(gesloten, QStringList {u"frmPuzzel"_s});
+    QTest::mouseClick(Knop(venster, u"puzzel"_s), Qt::LeftButton);
+    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmPuzzel"_s}));
+    EXPECT_EQ(gesloten, QStringList {u"frmHelp"_s});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(venster.werkruimte().subWindowList().size(), 3) << "the frame of the closed window is left";
+    EXPECT_EQ(venster.werkruimte().subWindowList().size(), 3) << "the frames of the closed windows are left";
+    EXPECT_TRUE(dialogen.meldingen().empty());
 }
 
 // An item without a window is disabled, and so is its button, which is the same action: clicking

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
+#include <future>
 #include <string>
 #include <thread>
 
@@ -13,33 +12,24 @@
 class Wachthond
 {
 public:
-    Wachthond(std::chrono::seconds limiet, std::string wat)
-        : m_draad([this, limiet, wat = std::move(wat)] { Bewaak(limiet, wat); })
+    Wachthond(std::chrono::seconds limiet, const std::string& wat)
+        : m_draad([klaar = m_klaar.get_future(), limiet, wat] {
+            if (klaar.wait_for(limiet) == std::future_status::ready)
+                return;
+            std::fprintf(
+                stderr, "Hangs for more than %llds: %s\n", static_cast<long long>(limiet.count()), wat.c_str());
+            std::_Exit(EXIT_FAILURE);
+        })
     { }
     ~Wachthond()
     {
-        {
-            const std::lock_guard slot(m_mutex);
-            m_klaar = true;
-        }
-        m_signaal.notify_one();
+        m_klaar.set_value();
         m_draad.join();
     }
     Wachthond(const Wachthond&) = delete;
     Wachthond& operator=(const Wachthond&) = delete;
 
 private:
-    void Bewaak(std::chrono::seconds limiet, const std::string& wat)
-    {
-        std::unique_lock slot(m_mutex);
-        if (m_signaal.wait_for(slot, limiet, [this] { return m_klaar; }))
-            return;
-        std::fprintf(stderr, "Hangs for more than %lld s: %s\n", static_cast<long long>(limiet.count()), wat.c_str());
-        std::_Exit(EXIT_FAILURE);
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_signaal;
-    bool m_klaar = false;
-    std::thread m_draad; // last: it starts once the members above exist
+    std::promise<void> m_klaar;
+    std::thread m_draad; // after the promise, whose future it takes
 };
