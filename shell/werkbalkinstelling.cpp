@@ -65,14 +65,16 @@ bool SchrijfAlles(int nummer, const QByteArray& inhoud)
         && ::fsync(nummer) == 0;
 }
 
-// What stands under the name: nothing, a regular file (which may be replaced), or anything else.
+// What stands under the name: nothing, a regular file that may be written (and so replaced), or
+// anything else, a read-only file included.
 enum class Plek { Vrij, Bestand, Bezet };
 
 Plek BekijkPlek(Bestandsinfo& info)
 {
-    if (::lstat(bestand, &info) == 0)
-        return S_ISREG(info.st_mode) ? Plek::Bestand : Plek::Bezet;
-    return errno == ENOENT ? Plek::Vrij : Plek::Bezet;
+    if (::lstat(bestand, &info) != 0)
+        return errno == ENOENT ? Plek::Vrij : Plek::Bezet;
+    const bool schrijfbaar = (info.st_mode & S_IWUSR) != 0 && ::access(bestand, W_OK) == 0;
+    return S_ISREG(info.st_mode) && schrijfbaar ? Plek::Bestand : Plek::Bezet;
 }
 
 } // namespace

@@ -10,5 +10,5 @@
 bool LeesWerkbalkTonen();
 
 // Replaces the file as a whole, or creates it. A name taken by anything but a regular file, or a
-// file that cannot be written, stays as it was.
+// read-only or otherwise unwritable file, stays as it was.
 void BewaarWerkbalkTonen(bool tonen);

@@ -20,7 +20,18 @@ namespace {
 const QString bestand = u"data/werkbalk.dat"_s;
 const QString apparaat = u"/dev/zero"_s;
 
-enum class Soort { Geen, Bestand, Groot, Map, Fifo, LinkNaarBestand, LinkNaarApparaat, LosseLink, GeenDatamap };
+enum class Soort {
+    Geen,
+    Bestand,
+    AlleenLezen,
+    Groot,
+    Map,
+    Fifo,
+    LinkNaarBestand,
+    LinkNaarApparaat,
+    LosseLink,
+    GeenDatamap
+};
 
 // What stands under a name, without following a link and without opening anything but a small
 // regular file.
@@ -50,12 +61,15 @@ QString Beschrijf(const QString& pad)
 // working folder.
 void Maak(Soort soort, const QByteArray& inhoud, const QString& elders)
 {
-    const QFileDevice::Permissions eigenaar = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    using Rechten = QFileDevice::Permission;
     switch (soort) {
     case Soort::Bestand:
+    case Soort::AlleenLezen:
     case Soort::Groot:
         Werkmap::Schrijf(bestand, inhoud);
-        QFile::setPermissions(bestand, eigenaar);
+        QFile::setPermissions(bestand,
+            soort == Soort::AlleenLezen ? Rechten::ReadOwner | Rechten::ReadGroup | Rechten::ReadOther
+                                        : Rechten::ReadOwner | Rechten::WriteOwner);
         if (soort == Soort::Groot)
             QFile(bestand).resize(qint64 {256} << 20);
         break;
@@ -117,6 +131,7 @@ TEST(Werkbalkinstelling, AlleenEenGewoonBestandTeltEnWordtVervangen)
         {"alleen de eerste regel telt", Soort::Bestand, "1\r\n0\r\n", true},
         {"onzin", Soort::Bestand, "werkbalk\r\n", true},
         {"te groot voor 16 bits", Soort::Bestand, "65537\r\n", true},
+        {"alleen-lezen", Soort::AlleenLezen, "0\r\n", false},
         {"reusachtig", Soort::Groot, "0\r\n", true},
         {"map", Soort::Map, {}, true},
         {"fifo", Soort::Fifo, {}, true},
