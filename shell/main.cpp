@@ -1,6 +1,6 @@
 #include "dialogen.h"
+#include "hoofdvenster.h"
 #include "lettertypen.h"
-#include "mdiform1.h"
 #include "opstart.h"
 #include "qtdialogen.h"
 #include "wavspeler.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QtDialogen dialogen;
     WavSpeler speler;
     ZetGeluidsspeler(&speler);
-    MDIForm1 venster(dialogen);
+    Hoofdvenster venster(dialogen);
     QApplication::setWindowIcon(venster.windowIcon());
     venster.show();
     // For measuring the start-up: quit as soon as the main window is on screen.

@@ -47,9 +47,9 @@ const std::vector<Hoofdmenu>& MenuIndeling()
 
 } // namespace
 
-std::map<QString, QAction*> VulMenubalk(QMenuBar& balk)
+Menuacties VulMenubalk(QMenuBar& balk)
 {
-    std::map<QString, QAction*> acties;
+    Menuacties acties;
     for (const Hoofdmenu& hoofd : MenuIndeling()) {
         if (hoofd.regels.empty()) {
             acties[hoofd.naam] = balk.addAction(hoofd.tekst);

@@ -7,6 +7,9 @@
 class QAction;
 class QMenuBar;
 
-// Fills the bar with the program's menus. Returns every action by its name (its objectName),
-// separators and the commands on the bar itself included.
-std::map<QString, QAction*> VulMenubalk(QMenuBar& balk);
+// Every action of the menus by its name (its objectName), separators and the commands on the bar
+// itself included. The bar owns them.
+using Menuacties = std::map<QString, QAction*>;
+
+// Fills the bar with the program's menus.
+Menuacties VulMenubalk(QMenuBar& balk);

@@ -1,9 +1,8 @@
 #include "werkbalk.h"
 
-#include <QFile>
 #include <QIcon>
-#include <QSaveFile>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <vector>
 
@@ -40,49 +39,29 @@ const std::vector<std::vector<Werkbalkknop>>& WerkbalkIndeling()
     return indeling;
 }
 
-const QString bestand = u"data/werkbalk.dat"_s;
+void VoegKnopToe(QToolBar& balk, QAction& actie, const Werkbalkknop& knop)
+{
+    actie.setToolTip(knop.tip);
+    balk.addAction(&actie);
+    auto* knopwidget = qobject_cast<QToolButton*>(balk.widgetForAction(&actie));
+    knopwidget->setObjectName(knop.sleutel);
+    knopwidget->setAccessibleName(knop.tip);
+    // The icon belongs to the button alone: the commands on the menu bar itself (Splitsen,
+    // Afsluiten) would show an icon of their action in place of their caption. The button takes
+    // over the action's icon at every change of the action, so it gets its own back each time.
+    const QIcon icoon(u":/iconen/"_s + knop.sleutel.toLower() + u".svg"_s);
+    knopwidget->setIcon(icoon);
+    QObject::connect(&actie, &QAction::changed, knopwidget, [knopwidget, icoon] { knopwidget->setIcon(icoon); });
+}
 
 } // namespace
 
-void VulWerkbalk(QToolBar& balk)
+void VulWerkbalk(QToolBar& balk, const Menuacties& acties)
 {
     for (const auto& groep : WerkbalkIndeling()) {
         if (!balk.actions().isEmpty())
             balk.addSeparator();
-        for (const Werkbalkknop& knop : groep) {
-            QAction* actie = balk.addAction(QIcon(u":/iconen/"_s + knop.sleutel.toLower() + u".svg"_s), knop.tip);
-            actie->setObjectName(knop.sleutel);
-            actie->setData(knop.sleutel);
-        }
+        for (const Werkbalkknop& knop : groep)
+            VoegKnopToe(balk, *acties.at(knop.menu), knop);
     }
-}
-
-QString MenuVanKnop(const QString& sleutel)
-{
-    for (const auto& groep : WerkbalkIndeling()) {
-        for (const Werkbalkknop& knop : groep) {
-            if (knop.sleutel == sleutel)
-                return knop.menu;
-        }
-    }
-    return {};
-}
-
-bool LeesWerkbalkTonen()
-{
-    QFile invoer(bestand);
-    if (!invoer.open(QIODevice::ReadOnly))
-        return true;
-    bool getal = false;
-    const short waarde = QString::fromLatin1(invoer.readLine(64)).trimmed().toShort(&getal);
-    return !getal || waarde == 1;
-}
-
-bool BewaarWerkbalkTonen(bool tonen)
-{
-    QSaveFile uitvoer(bestand);
-    if (!uitvoer.open(QIODevice::WriteOnly))
-        return false;
-    uitvoer.write(tonen ? "1\r\n" : "0\r\n");
-    return uitvoer.commit();
 }

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <stdexcept>
 
@@ -35,13 +36,8 @@ QWidget& Programma::Open(const QString& menu, std::uint64_t zaad)
 
 QWidget& Programma::OpenViaKnop(const QString& sleutel, std::uint64_t zaad)
 {
-    auto* balk = hoofd.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-    QWidget* knop = nullptr;
-    for (QAction* actie : balk->actions()) {
-        if (actie->objectName() == sleutel || actie->data().toString() == sleutel)
-            knop = balk->widgetForAction(actie);
-    }
-    if (!knop)
+    auto* knop = hoofd.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->findChild<QToolButton*>(sleutel);
+    if (!knop || !knop->isEnabled())
         throw std::logic_error("no toolbar button " + sleutel.toStdString());
     QTest::mouseClick(knop, Qt::LeftButton);
     return NieuwVenster(zaad);

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "mdiform1.h"
+#include "hoofdvenster.h"
 #include "nepdialogen.h"
 
 #include <QString>
 
 class QWidget;
-
-using Hoofdvenster = MDIForm1;
 
 // The program as a teacher meets it: the real main window, shown and active, with the scripted dialogs.
 // Windows open through its menu items and toolbar buttons; the random source is seeded after a window
@@ -22,7 +20,7 @@ public:
 
     // Chooses the menu item (its QAction, found by objectName) and returns the window it opened.
     QWidget& Open(const QString& menu, std::uint64_t zaad = 1);
-    // Clicks the toolbar button with this key and returns the window it opened.
+    // Clicks the toolbar button with this key ("Hoofdrekenen", "Tafels", ...) and returns the window it opened.
     QWidget& OpenViaKnop(const QString& sleutel, std::uint64_t zaad = 1);
     // The windows open in the work area, by objectName.
     QStringList OpenVensters() const;

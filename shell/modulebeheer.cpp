@@ -1,4 +1,4 @@
-#include "modforms.h"
+#include "modulebeheer.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,5 +1,5 @@
 #include "meldvenster.h"
-#include "modforms.h"
+#include "modulebeheer.h"
 #include "toeval.h"
 
 #include <QCoreApplication>
