@@ -1,6 +1,7 @@
 #include "oefenvenster.h"
 
 #include "bouwstenen.h"
+#include "schaal.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ Oefenvenster::Oefenvenster(
     , m_stop(new QToolButton(this))
     , m_grootteTwips(opmaak.grootteTwips)
     , m_plaatsing(opmaak.plaatsing)
+    , m_zoombaar(opmaak.zoombaar)
 {
     setObjectName(naam);
     setWindowTitle(titel);
@@ -191,10 +193,25 @@ void Oefenvenster::showEvent(QShowEvent* event)
 {
     if (!m_geplaatst) {
         m_geplaatst = true;
-        PlaatsVenster(this, m_grootteTwips, m_plaatsing);
+        Plaats();
         ZetBeginfocus();
     }
     QWidget::showEvent(event);
+}
+
+void Oefenvenster::ZetSchaal(double schaal)
+{
+    if (schaal != m_schaal || !m_geplaatst) {
+        m_schaal = schaal;
+        SchaalWidgets(this, schaal);
+    }
+    if (m_geplaatst)
+        Plaats();
+}
+
+void Oefenvenster::Plaats()
+{
+    PlaatsVenster(this, (QSizeF(m_grootteTwips) * m_schaal).toSize(), m_plaatsing);
 }
 
 // The keyboard starts on the first control of the first page, so that a window can be used without a mouse.

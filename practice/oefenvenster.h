@@ -41,6 +41,7 @@ struct Vensteropmaak
     QSize grootteTwips {7000, 5000};
     Plaatsing plaatsing = Plaatsing::MiddenBoven();
     Tabstrook::Vorm vorm = Tabstrook::Vorm::Gewoon;
+    bool zoombaar = true; // the practice windows grow on the digital board; the worksheet window does not
 };
 
 // The tab frame every tabbed window shares: a tab strip with one page per tab (a click on a tab may act, and
@@ -63,6 +64,13 @@ public:
     void ToonPagina(int index);
     int PaginaVoor() const;
     QWidget* Pagina(int index) const { return m_paginas.at(static_cast<std::size_t>(index)); }
+
+    // Enlarges or reduces the whole window, its size in the main window included (1 is the design's size).
+    void ZetSchaal(double schaal);
+    double Schaal() const { return m_schaal; }
+    bool Zoombaar() const { return m_zoombaar; }
+    // The client size in twips at the design's size.
+    QSize GrootteTwips() const { return m_grootteTwips; }
 
     void Meld(const Melding& melding);
     Dialogen& dialogen() const { return m_dialogen; }
@@ -95,6 +103,7 @@ private:
     void MaakHelppagina(QWidget* pagina);
     void MaakSneltoetsen();
     void ZetBeginfocus();
+    void Plaats();
     bool Reageer(int index);
 
     Dialogen& m_dialogen;
@@ -105,5 +114,7 @@ private:
     QToolButton* m_stop;
     QSize m_grootteTwips;
     Plaatsing m_plaatsing;
+    bool m_zoombaar;
+    double m_schaal = 1;
     bool m_geplaatst = false;
 };

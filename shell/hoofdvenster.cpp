@@ -4,6 +4,7 @@
 #include "geluid.h"
 #include "menubalk.h"
 #include "modulebeheer.h"
+#include "schaalbediening.h"
 #include "toeval.h"
 #include "twips.h"
 #include "werkbalk.h"
@@ -53,7 +54,9 @@ Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget*
     // The worksheet preview stands beside the worksheet window and reaches beyond a small main window.
     m_werkruimte->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_werkruimte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    MaakWerkbalk(MaakMenus());
+    const Menuacties acties = MaakMenus();
+    MaakWerkbalk(acties);
+    m_schaal = new Schaalbediening(*this, *m_werkruimte, acties);
     // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
     // and the last buttons (help, afsluiten) would hide behind an overflow arrow.
     const QSize client = PixelsGrootte(9015, 6750);
@@ -73,6 +76,8 @@ Menuacties Hoofdvenster::MaakMenus()
         if (actie->isEnabled())
             connect(actie, &QAction::triggered, this, [this, &gekozen = venster->second] { OpenVenster(gekozen); });
     }
+    for (const QString& altijd : {u"groter"_s, u"kleiner"_s, u"gewonegrootte"_s})
+        acties.at(altijd)->setEnabled(true);
     QAction* afsluiten = acties.at(u"afsluiten"_s);
     afsluiten->setEnabled(true);
     connect(afsluiten, &QAction::triggered, this, &Hoofdvenster::VraagAfsluiten);
@@ -104,10 +109,14 @@ void Hoofdvenster::Opstarten()
 
 void Hoofdvenster::OpenVenster(const Modulevenster& venster)
 {
+    std::unique_ptr<QWidget> nieuw = venster.maak(m_dialogen);
+    QWidget* open = nieuw.get();
+    m_schaal->BereidVoor(open);
     if (venster.wijze == Openwijze::Module)
-        OpenModule(*m_werkruimte, venster.maak(m_dialogen));
+        OpenModule(*m_werkruimte, std::move(nieuw));
     else
-        ToonVenster(*m_werkruimte, venster.maak(m_dialogen));
+        ToonVenster(*m_werkruimte, std::move(nieuw));
+    m_schaal->PasIn(open);
 }
 
 void Hoofdvenster::VraagAfsluiten()

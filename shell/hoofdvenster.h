@@ -9,6 +9,7 @@ class Dialogen;
 class QAction;
 class QMdiArea;
 class QToolBar;
+class Schaalbediening;
 
 // The main window (objectName "MDIForm1"): menus, toolbar and the work area in which one module
 // window at a time opens. Every command is one QAction, named after its menu item
@@ -41,6 +42,7 @@ private:
     QMdiArea* m_werkruimte;
     QToolBar* m_werkbalk = nullptr;
     QAction* m_toonWerkbalk = nullptr;
+    Schaalbediening* m_schaal = nullptr;
 };
 
 // The caption for setWindowTitle: the program's file name without its extension, then its version

@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgrammaTitel());
+    QApplication::setOrganizationName(ProgrammaTitel()); // the settings go to ~/.config/Tallora/
     QTranslator vertaler;
     LaadQtVertaling(vertaler);
     ZetLettertypeVervangingen();
