@@ -19,14 +19,15 @@ TEST(Layout, ElkVensterPastOpElkePagina)
         "vierbewerkingen", "maaldeel", "twintig", "honderd", "duizend", "tienduizend", "honderdduizend", "oefenbladen"};
     for (const QString& menu : menus) {
         SCOPED_TRACE(menu.toStdString());
-        QWidget& venster = programma.Open(menu);
-        const QSize grootte = venster.size();
-        auto* tabs = vind<QTabBar>(venster, "TabStrip");
-        for (int pagina = tabs->count() - 1; pagina >= 0; --pagina) {
-            klikTab(venster, pagina);
+        QWidget& open = programma.Open(menu);
+        const QSize grootte = open.size();
+        auto* tabs = open.findChild<QTabBar*>("TabStrip");
+        for (int pagina = tabs ? tabs->count() - 1 : 0; pagina >= 0; --pagina) {
+            if (tabs)
+                klikTab(open, pagina);
             QApplication::processEvents();
-            EXPECT_EQ(venster.size(), grootte);
-            EXPECT_EQ(botsingen(venster), QStringList()) << pagina;
+            EXPECT_EQ(open.size(), grootte);
+            EXPECT_EQ(botsingen(open), QStringList()) << pagina;
         }
     }
 }
