@@ -145,8 +145,8 @@ bool Geluidsserver::StartOpname()
                 return lijst && !lijst->trimmed().isEmpty();
             },
             3000);
-    // An idle null sink renders in blocks of two seconds, and its monitor drops what it renders before the recorder
-    // asks for less; waking the sink makes it follow the recorder's latency at once.
+    // A freshly started null sink gives its monitor nothing for about two seconds, and what it played meanwhile is
+    // lost; suspending and resuming it makes the recording run from here on.
     return verbonden && pactl({QStringLiteral("suspend-sink"), QStringLiteral("nul"), QStringLiteral("1")})
         && pactl({QStringLiteral("suspend-sink"), QStringLiteral("nul"), QStringLiteral("0")})
         && WachtTot([&] { return QFileInfo(bestand).size() > 0; }, 2000);
