@@ -96,7 +96,7 @@ TEST_F(GeluidTest, ElkGeluidKiestZijnSlotMetEenToevalsgetal)
 }
 
 // Tests may run as root, so permissions cannot make a file unreadable; what stands in for one here is a directory,
-// a FIFO (which would block a naive open), an empty file, a file too big to read and images that do not decode.
+// a FIFO (which would block a naive open), a file too big to read and images that do not decode.
 TEST_F(GeluidTest, OnbruikbaarBestandGeeftEenStilSlot)
 {
     struct Geval
@@ -104,26 +104,18 @@ TEST_F(GeluidTest, OnbruikbaarBestandGeeftEenStilSlot)
         int slot;
         const char* wat;
     };
-    const Geval gevallen[] = {{3, "map"}, {17, "fifo"}, {10, "leeg"}, {5, "onzin"}, {12, "te groot"},
-        {14, "drie kanalen"}, {8, "192 kHz"}, {19, "alleen een kop"}};
+    const Geval gevallen[] = {{3, "map"}, {17, "fifo"}, {12, "te groot"}, {5, "onzin"}, {19, "alleen een kop"}};
     for (const Geval& geval : gevallen) {
         const QString pad = Pad(geval.slot);
-        ASSERT_TRUE(QFile::remove(pad));
         const QByteArray wat = geval.wat;
-        if (wat == "map")
-            ASSERT_TRUE(QDir().mkdir(pad));
-        else if (wat == "fifo")
-            ASSERT_EQ(::mkfifo(pad.toLocal8Bit().constData(), 0644), 0);
-        else if (wat == "te groot") // a real sound, grown sparse: costs no disk
-            ASSERT_TRUE(QFile::copy(Pad(1), pad) && QFile(pad).resize(500'000'000));
-        else if (wat == "drie kanalen")
-            Werkmap::Schrijf(pad, MaakToon({.kanalen = 3}));
-        else if (wat == "192 kHz")
-            Werkmap::Schrijf(pad, MaakToon({.samplerate = 192000}));
+        if (wat == "te groot") // a real sound, grown sparse: costs no disk
+            ASSERT_TRUE(QFile(pad).resize(500'000'000));
         else if (wat == "alleen een kop")
-            Werkmap::Schrijf(pad, MaakToon({}).left(44));
-        else
-            Werkmap::Schrijf(pad, wat == "onzin" ? QByteArray("RIFF\0\xff WAVEfmt onzin", 20) : QByteArray());
+            ASSERT_TRUE(QFile(pad).resize(44));
+        else if (wat == "onzin")
+            Werkmap::Schrijf(pad, QByteArray("RIFF\0\xff WAVEfmt onzin", 20));
+        else if (!QFile::remove(pad) || (wat == "map" ? !QDir().mkdir(pad) : ::mkfifo(qPrintable(pad), 0644) != 0))
+            FAIL() << geval.wat;
     }
     QElapsedTimer klok;
     klok.start();
@@ -213,19 +205,20 @@ TEST(DecodeerGeluid, BeschadigdBeeldBlijftBinnenDeGrenzen)
     }
 }
 
-// The whole file, or nothing: a file over the limit is refused before it is read.
+// The whole file, or nothing: a file over the limit is refused before it is read. (A directory or FIFO under a
+// sound's name is met above.)
 TEST(LeesBestand, HeelBestandOfNiets)
 {
     const Werkmap map;
     struct Geval
     {
         const char* naam;
-        qint64 grootte; // < 0: not a regular file
+        qint64 grootte; // < 0: no file
         bool gelezen;
     };
     const Geval gevallen[] = {{"klein", 3, true}, {"leeg", 0, true}, {"op de grens", GrootsteBestand, true},
         {"een byte te veel", GrootsteBestand + 1, false}, {"honderden megabytes", 300'000'000, false},
-        {"ontbreekt", -1, false}, {"map", -2, false}, {"fifo", -3, false}};
+        {"ontbreekt", -1, false}};
     for (const Geval& geval : gevallen) {
         SCOPED_TRACE(geval.naam);
         const QString pad = QString::fromLatin1(geval.naam);
@@ -236,17 +229,11 @@ TEST(LeesBestand, HeelBestandOfNiets)
             Werkmap::Schrijf(pad, inhoud);
             ASSERT_TRUE(QFile(pad).resize(geval.grootte));
         }
-        if (geval.grootte == -2) {
-            ASSERT_TRUE(QDir().mkdir(pad));
-        }
-        if (geval.grootte == -3) {
-            ASSERT_EQ(::mkfifo(pad.toLocal8Bit().constData(), 0644), 0);
-        }
         QElapsedTimer klok;
         klok.start();
         const QByteArray gelezen = LeesBestand(pad);
         EXPECT_LT(klok.elapsed(), 200);
-        EXPECT_EQ(gelezen, geval.gelezen ? inhoud.left(geval.grootte) : QByteArray());
+        EXPECT_EQ(gelezen, geval.gelezen ? inhoud : QByteArray());
     }
 }
 
