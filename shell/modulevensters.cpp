@@ -1,9 +1,9 @@
 #include "modulevensters.h"
 
 #include "drills/frmdrill.h"
-#include "frmprinten.h"
 #include "hoofdrekenen/frmhoofdrekenen.h"
 #include "maaldeel/frmmaaldeel.h"
+#include "oefenbladvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +26,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, Maak<frmHonderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
         {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
