@@ -32,7 +32,7 @@ protected:
 private:
     QLabel* MaakLabel(const QString& naam, const QRect& plaats, const QFont& lettertype);
 
-    QLabel* m_titel;
-    QLabel* m_ondertitel;
+    QLabel* m_titel = nullptr;
+    QLabel* m_ondertitel = nullptr;
     std::array<QLabel*, BladAantal> m_opgaven {};
 };
