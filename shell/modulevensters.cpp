@@ -1,9 +1,9 @@
 #include "modulevensters.h"
 
 #include "drills/drillvenster.h"
-#include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "oefenbladvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -35,7 +35,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
         {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
