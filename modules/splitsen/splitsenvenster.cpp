@@ -97,8 +97,9 @@ void SplitsenVenster::MaakSetup()
 
     auto* getal = new QHBoxLayout;
     getal->setSpacing(12);
-    getal->addWidget(m_label2, 1);
+    getal->addWidget(m_label2);
     getal->addWidget(m_getal);
+    getal->addStretch(1);
     auto* layout = new QVBoxLayout(pagina);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->setSpacing(12);

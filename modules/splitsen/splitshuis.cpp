@@ -26,7 +26,7 @@ constexpr int Kelder = 150; // wall below the last row
 constexpr QRect BovenVak {Midden - 510, 750, 1020, 540};
 constexpr int RijBoven = 1950;
 constexpr int RijAfstand = 600;
-constexpr int VakHoogte = 510;
+constexpr int VakHoogte = 480;
 constexpr int VakBreedte = 960;
 constexpr int LinksX = 540;
 constexpr int RechtsX = MuurRechts - 300 - VakBreedte;
@@ -47,6 +47,7 @@ const QColor Muurkleur {255, 246, 220};
 const QColor Lijnkleur {90, 55, 35};
 const QColor Gegeven {226, 236, 250}; // the background of a given number
 const QColor Okkleur {0, 130, 40};
+const QColor Focuskleur {20, 110, 230}; // the edge of the box the child types in
 
 // A leg of the house: a line from one corner of its place to the opposite one, as thick as the house's lines.
 class Been final : public QWidget
@@ -208,7 +209,11 @@ bool Splitshuis::eventFilter(QObject* object, QEvent* event)
         emit Toets(*plek, toets == Qt::Key_Space);
         return true; // Space moves on and is not typed
     }
+    case QEvent::FocusIn:
+        update(); // its edge shows where the child types
+        return false;
     case QEvent::FocusOut:
+        update();
         emit VakVerlaten(*plek, static_cast<QFocusEvent*>(event)->reason());
         return false;
     default:
@@ -259,11 +264,13 @@ void Splitshuis::TekenDak(QPainter& verf, qreal dikte) const
 
 void Splitshuis::TekenVakranden(QPainter& verf, qreal dikte) const
 {
-    verf.setPen(QPen(Lijnkleur, dikte));
     verf.setBrush(Qt::NoBrush);
-    const qreal rand = dikte / 2 + 1;
     for (const auto& [vak, plek] : m_vakken) {
-        if (!vak->isHidden())
-            verf.drawRoundedRect(QRectF(vak->geometry()).adjusted(-rand, -rand, rand, rand), dikte, dikte);
+        if (vak->isHidden())
+            continue;
+        const qreal lijn = vak->hasFocus() ? dikte * 1.6 : dikte;
+        const qreal rand = lijn / 2 + 1;
+        verf.setPen(QPen(vak->hasFocus() ? Focuskleur : Lijnkleur, lijn));
+        verf.drawRoundedRect(QRectF(vak->geometry()).adjusted(-rand, -rand, rand, rand), dikte, dikte);
     }
 }
