@@ -1,3 +1,4 @@
+#include "nepspeler.h"
 #include "programma.h"
 #include "splitsen/splitsbord.h"
 #include "toeval.h"
@@ -283,13 +284,14 @@ int Ontbrekend(const QWidget& venster)
     return Geheel(venster) - deel(naam.startsWith("txtLinks") ? "txtRechts" : "txtLinks");
 }
 
-// Each kind: a row that does not add up stays as typed, without mark or message; put right, the exercise is
-// solved and the next one comes.
+// Each kind: a row that does not add up stays as typed, without mark, message or sound; put right, the exercise
+// is solved with one approval sound (none for the per getal kinds) and the next one comes.
 TEST_F(Splitsen, ElkeSoortEenFouteRijEnDanOpgelost)
 {
     for (int soort = 0; soort < 6; ++soort) {
         SCOPED_TRACE(soort);
         Start(soort, "6", "2", soort >= 4 ? "" : QString(), 0);
+        const NepSpeler speler;
         const QString uitslag = tekst(venster, "lblUitslag");
         // The parts the kind leaves free, the last one wrong.
         if (soort == 0 || soort == 2 || soort == 4)
@@ -301,6 +303,7 @@ TEST_F(Splitsen, ElkeSoortEenFouteRijEnDanOpgelost)
         EXPECT_EQ(tekst(venster, "lblControle(0)"), "");
         EXPECT_EQ(tekst(venster, "lblUitslag"), uitslag);
         EXPECT_EQ(dialogen.meldingen().size(), 0U);
+        EXPECT_TRUE(speler.gespeeld().empty());
         // Back into the wrong box, as a child does: with the mouse where Enter moved on.
         if (focus() != fout)
             QTest::mouseClick(fout, Qt::LeftButton);
@@ -318,6 +321,8 @@ TEST_F(Splitsen, ElkeSoortEenFouteRijEnDanOpgelost)
         EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 1 op 1");
         EXPECT_EQ(tekst(venster, "lblAantal"), "nog 1 oefeningen.");
         EXPECT_EQ(tekst(venster, "lblControle(0)"), "");
+        EXPECT_EQ(speler.Slots().size(), soort < 4 ? 1U : 0U);
+        EXPECT_EQ(speler.Goed(), soort < 4 ? 1 : 0);
     }
 }
 
