@@ -315,8 +315,9 @@ void SplitsenVenster::Verplaats(Vakplek van, Vakplek naar)
 
 void SplitsenVenster::VakVerlaten(Vakplek plek, Qt::FocusReason reden)
 {
-    // The focus comes back to this box when a message box or menu closes or the program is active again.
-    if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason)
+    // The focus comes back to this box when a message box or menu closes or the program is active again; and
+    // leaving the page (another tab, the window closing) leaves no box: no check may end a series then.
+    if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason || !m_huis->isVisible())
         return;
     if (m_bijwerken || !m_reeks.Loopt())
         return;
