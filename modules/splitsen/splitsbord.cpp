@@ -288,8 +288,9 @@ Oordeel Splitsbord::ControleerRij(int rij)
 
 Oordeel Splitsbord::ControleerOefening() const
 {
+    // An empty whole is not an answer, even where 0 and 0 make 0.
     if (!PerGetal())
-        return Leeg(Rij(0).links) || Leeg(Rij(0).rechts) ? Oordeel::LeegVak : Oordeel::Juist;
+        return Leeg(m_boven) || Leeg(Rij(0).links) || Leeg(Rij(0).rechts) ? Oordeel::LeegVak : Oordeel::Juist;
     const auto tellen = std::min(m_geheel + 1, AantalRijen);
     const auto gevonden
         = std::count_if(m_rijen.begin(), m_rijen.begin() + tellen, [](const Splitsrij& r) { return r.ok; });

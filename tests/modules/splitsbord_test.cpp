@@ -85,21 +85,22 @@ TEST(Splitsbord, EnterEnSpatie)
     }
 }
 
-// A row is right when its parts add up to the whole as numbers that fit; a blank part counts as not filled in.
+// A row is right when its parts add up to the whole as numbers that fit; a blank box counts as not filled in.
 TEST(Splitsbord, ControleerRij)
 {
-    // whole, left, right, verdict in kind 3 (the whole typed)
-    const std::vector<std::tuple<QString, QString, QString, Oordeel>> gevallen {
-        {"7", " 3", "4 ", Oordeel::Juist},
-        {"6.5", "2.5", "4", Oordeel::Juist},
-        {"1e400", "1e400", "4", Oordeel::Geen},
-        {"4", "4", "  ", Oordeel::LeegVak},
-        {"0", "", "", Oordeel::LeegVak},
+    // kind, whole, left, right, verdict
+    const std::vector<std::tuple<Soort, QString, QString, QString, Oordeel>> gevallen {
+        {Soort::VrijOmgekeerd, "7", " 3", "4 ", Oordeel::Juist},
+        {Soort::VrijOmgekeerd, "6.5", "2.5", "4", Oordeel::Juist},
+        {Soort::VrijOmgekeerd, "1e400", "1e400", "4", Oordeel::Geen},
+        {Soort::VrijOmgekeerd, "4", "4", "  ", Oordeel::LeegVak},
+        {Soort::VastOmgekeerd, "", "0", "0", Oordeel::LeegVak},
+        {Soort::VastOmgekeerd, "0", "0", "0", Oordeel::Juist},
     };
-    for (const auto& [geheel, links, rechts, oordeel] : gevallen) {
+    for (const auto& [soort, geheel, links, rechts, oordeel] : gevallen) {
         SCOPED_TRACE((geheel + "=" + links + "+" + rechts).toStdString());
         Splitsbord bord;
-        bord.Start({Soort::VrijOmgekeerd, 5, true, 0});
+        bord.Start({soort, 5, true, 0});
         bord.NieuweOefening();
         bord.ZetTekst(Vakplek::Boven(), geheel);
         bord.ZetTekst(L(0), links);
