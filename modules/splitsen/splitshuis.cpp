@@ -15,7 +15,7 @@
 
 namespace {
 
-// The design of the page in twips: the house on the left, the score on the right.
+// Where everything stands on the page, in twips: the house on the left, the score on the right.
 constexpr QSize Ontwerp {6780, 8640};
 constexpr int MuurLinks = 240;
 constexpr int MuurRechts = 3540;
