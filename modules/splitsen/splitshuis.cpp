@@ -16,7 +16,7 @@
 namespace {
 
 // Where everything stands on the page, in twips: the house on the left, the score on the right.
-constexpr QSize Ontwerp {6780, 8640};
+constexpr QSize PaginaTwips {6780, 8640};
 constexpr int MuurLinks = 240;
 constexpr int MuurRechts = 3540;
 constexpr int Midden = (MuurLinks + MuurRechts) / 2;
@@ -35,7 +35,7 @@ constexpr int ControleBreedte = RechtsX - 90 - ControleX;
 constexpr int BeenBoven = DakVoet + 60;
 constexpr int BeenOnder = RijBoven - 70;
 constexpr int StandX = 3840;
-constexpr int StandBreedte = Ontwerp.width() - 120 - StandX;
+constexpr int StandBreedte = PaginaTwips.width() - 120 - StandX;
 
 constexpr QRect RijVak(int x, int breedte, int rij)
 {
@@ -96,7 +96,7 @@ void KleurVak(QLineEdit* vak)
 
 Splitshuis::Splitshuis(QWidget* parent)
     : QWidget(parent)
-    , m_indeling(new TwipsIndeling(this, Ontwerp))
+    , m_indeling(new TwipsIndeling(this, PaginaTwips))
 {
     m_boven = MaakVak(Vakplek::Boven(), BovenVak, true);
     m_indeling->Plaats(new Been(this, QStringLiteral("Line1"), true),
