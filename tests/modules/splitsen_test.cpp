@@ -20,6 +20,13 @@ int Geheel(const QWidget& venster)
     return vind<QLineEdit>(venster, "txtBoven")->text().toInt();
 }
 
+// The row of a box txtLinks(i) or txtRechts(i); 0 for txtBoven.
+int RijVan(const QString& naam)
+{
+    const auto haakje = naam.indexOf(u'(');
+    return haakje < 0 ? 0 : naam.sliced(haakje + 1).chopped(1).toInt();
+}
+
 // Types into the box that has the focus and presses a key.
 void Typ(const QString& tekst, Qt::Key toets = Qt::Key_Return)
 {
@@ -31,7 +38,7 @@ void Typ(const QString& tekst, Qt::Key toets = Qt::Key_Return)
 void VulRij(const QWidget& venster, int links, Qt::Key toets = Qt::Key_Return)
 {
     const QString naam = focus()->objectName();
-    const int rij = naam.section(u'(', 1).chopped(1).toInt();
+    const int rij = RijVan(naam);
     const int n = Geheel(venster);
     if (naam.startsWith("txtLinks")) {
         const QLineEdit* rechts = Vak(venster, "txtRechts", rij);
@@ -155,7 +162,7 @@ TEST_F(Splitsen, InstellingenDieNietKunnen)
 int Ontbrekend(const QWidget& venster)
 {
     const QString naam = focus()->objectName();
-    const int rij = naam.section(u'(', 1).chopped(1).toInt();
+    const int rij = RijVan(naam);
     const auto deel = [&](const char* kant) { return Vak(venster, kant, rij)->text().toInt(); };
     if (naam == "txtBoven")
         return deel("txtLinks") + deel("txtRechts");
