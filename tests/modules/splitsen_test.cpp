@@ -91,7 +91,8 @@ protected:
     QWidget& venster = programma.OpenViaKnop("Splitsen", 9);
 };
 
-// The window as it opens, and a click on Oefening without touching anything: vrij gemengd, 20, maximum 5.
+// The window as it opens from its toolbar button, and a click on Oefening without touching anything: vrij gemengd,
+// 20 exercises, maximum 5.
 TEST_F(Splitsen, OpentEnStartMetDeStandaard)
 {
     EXPECT_EQ(programma.OpenVensters(), QStringList {"frmSplitsen"});
@@ -119,6 +120,9 @@ TEST_F(Splitsen, OpentEnStartMetDeStandaard)
     EXPECT_EQ(ZichtbareRijen(venster), std::vector {0});
     EXPECT_FALSE(vind<QLabel>(venster, "lblControle(0)")->isEnabled());
     EXPECT_EQ(focus(), Vak(venster, "txtLinks", 0));
+    // The menu item opens the same window in place of this one.
+    EXPECT_EQ(programma.Open("splitsen").windowTitle(), "Splitsen");
+    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmSplitsen"});
 }
 
 // A maximum outside 3..10 is reset to 5; a count that does not fit and a single number without rows of its own
