@@ -4,6 +4,7 @@
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
 #include "oefenbladvenster.h"
+#include "splitsen/splitsenvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +26,7 @@ Modulevensters StandaardModulevensters()
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
-        {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
+        {u"splitsen"_s, {Openwijze::Module, Maak<SplitsenVenster>}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
         {u"maaldeel"_s, {Openwijze::Module, Maak<MaalDeelVenster>}}, // Maal- en deeltafels
         {u"twintig"_s, {Openwijze::Module, MaakDrill<BereikIndex::Twintig>}}, // Tot twintig
