@@ -1,9 +1,9 @@
 #include "modulevensters.h"
 
 #include "drills/drillvenster.h"
-#include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "oefenbladvenster.h"
 #include "puzzel/puzzelvenster.h"
 
 using namespace Qt::StringLiterals;
@@ -36,7 +36,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, Maak<PuzzelVenster>}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
         {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
