@@ -1,3 +1,4 @@
+#include "nepspeler.h"
 #include "programma.h"
 #include "puzzel/puzzel.h"
 #include "puzzel/puzzelbord.h"
@@ -217,17 +218,23 @@ TEST_F(PuzzelVensterTest, HeelPuzzelMetGoedeEnFouteAntwoorden)
         EXPECT_FALSE(stuk(i)->isHidden()) << i;
 }
 
-// Enter with no exercise on the row (before the first click, after an answer) is no answer and counts nothing.
-// Oefening again without Setup makes new exercises; taken pieces stay taken and the mistakes keep counting.
+// Enter with no exercise on the row (before the first click, after an answer) is no answer: no sound, no mistake.
+// An answer plays exactly one sound. Oefening again without Setup makes new exercises; taken pieces stay taken and
+// the mistakes keep counting.
 TEST_F(PuzzelVensterTest, EnterZonderStukEnOpnieuwZonderSetup)
 {
+    NepSpeler speler;
     klikTab(*venster, 1);
     enter();
     EXPECT_EQ(tekst(*venster, "lblUitslag"), "Kies een oefening en los ze op om de tekening te ontdekken !");
     beantwoord(5, false);
     enter();
+    EXPECT_EQ(speler.Slots().size(), 1u);
+    EXPECT_EQ(speler.Fout(), 1);
     beantwoord(6, true);
     enter();
+    EXPECT_EQ(speler.Slots().size(), 2u);
+    EXPECT_EQ(speler.Goed(), 1);
     EXPECT_EQ(tekst(*venster, "lblFouten"), "Aantal fouten : 1");
     EXPECT_EQ(tekst(*venster, "lblUitslag"), "Goed zo !");
     klik(stuk(7));
