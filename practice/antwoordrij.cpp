@@ -1,7 +1,7 @@
 #include "antwoordrij.h"
 
-#include "getal.h"
 #include "bouwstenen.h"
+#include "getal.h"
 #include "lettertypen.h"
 #include "opgave.h"
 
@@ -10,7 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-
 
 // Room for six digits, the largest numbers the modules show.
 void ZetGetalbreedte(QWidget* widget, int extra)
@@ -52,4 +51,12 @@ void Antwoordrij::Toon(const Opgave& opgave)
     m_rechts->setText(Tekst(opgave.Rechts));
     m_oplossing->clear();
     m_oplossing->setFocus();
+}
+
+void Antwoordrij::Leeg()
+{
+    m_links->clear();
+    m_bewerking->clear();
+    m_rechts->clear();
+    m_oplossing->clear();
 }

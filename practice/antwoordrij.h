@@ -17,6 +17,8 @@ public:
 
     // Shows the exercise and empties the answer box, which gets the focus.
     void Toon(const Opgave& opgave);
+    // Empties the exercise and the answer box; the equals sign stays.
+    void Leeg();
     QLineEdit* Oplossing() const { return m_oplossing; }
 
 signals:

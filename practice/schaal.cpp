@@ -35,6 +35,13 @@ QSize Maal(QSize grootte, double schaal)
     return {Grens(grootte.width(), schaal), Grens(grootte.height(), schaal)};
 }
 
+// Keeps the design's font of a widget before any font in the window changes: a child that inherits its font
+// would otherwise keep its parent's enlarged one as its own design and grow twice.
+void BewaarFont(QWidget* widget)
+{
+    Basis(widget, "tallora_font", widget->font());
+}
+
 void SchaalWidget(QWidget* widget, double schaal)
 {
     QFont font = Basis(widget, "tallora_font", widget->font());
@@ -63,8 +70,12 @@ void SchaalIndeling(QLayout* indeling, double schaal)
 
 void SchaalWidgets(QWidget* wortel, double schaal)
 {
+    const QList<QWidget*> widgets = wortel->findChildren<QWidget*>();
+    BewaarFont(wortel);
+    for (QWidget* widget : widgets)
+        BewaarFont(widget);
     SchaalWidget(wortel, schaal);
-    for (QWidget* widget : wortel->findChildren<QWidget*>())
+    for (QWidget* widget : widgets)
         SchaalWidget(widget, schaal);
     for (QLayout* indeling : wortel->findChildren<QLayout*>())
         SchaalIndeling(indeling, schaal);

@@ -12,6 +12,7 @@ PACKAGES=(
   poppler-utils xvfb xauth
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils
+  libgif-dev xdotool imagemagick
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
 #include "oefenbladvenster.h"
+#include "puzzel/puzzelvenster.h"
 #include "splitsen/splitsenvenster.h"
 
 using namespace Qt::StringLiterals;
@@ -34,7 +35,7 @@ Modulevensters StandaardModulevensters()
         {u"duizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Duizend>}}, // Tot duizend
         {u"tienduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Tienduizend>}}, // Tot tienduizend
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
-        {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
+        {u"puzzel"_s, {Openwijze::Module, Maak<PuzzelVenster>}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp

@@ -59,6 +59,8 @@ TEST(Schaal, StappenGrenzenEnOnthouden)
     QWidget& venster = programma.Open("twintig");
     QApplication::processEvents(); // the main window grows to hold it
     EXPECT_NEAR(venster.width(), 467 * 2.0, 6);
+    // Opened at 200 % at once: a font inherited from the window is twice the normal one, not four times.
+    EXPECT_NEAR(vind<QTabBar>(venster, "TabStrip")->font().pointSizeF(), 2 * QApplication::font().pointSizeF(), 0.1);
     programma.hoofd.findChild<QAction*>("gewonegrootte")->trigger();
 }
 

@@ -182,7 +182,11 @@ TEST_F(HoofdvensterTest, AfsluitenVraagtDeSluitknopNiet)
         SCOPED_TRACE(geval.naam);
         NepDialogen antwoorden;
         QStringList dicht;
-        Hoofdvenster venster(antwoorden, MetStandins(dicht));
+        // A stand-in notes its closing; the puzzle is a real window by now.
+        Modulevensters vensters = MetStandins(dicht);
+        vensters.at(u"puzzel"_s).maak
+            = [&dicht](Dialogen&) { return std::make_unique<Meldvenster>(u"frmPuzzel"_s, dicht); };
+        Hoofdvenster venster(antwoorden, std::move(vensters));
         venster.show();
         Actie(venster, u"puzzel"_s)->trigger();
         if (geval.manier == Manier::Sluitknop) {

@@ -1,0 +1,355 @@
+#include "nepspeler.h"
+#include "programma.h"
+#include "puzzel/puzzel.h"
+#include "puzzel/puzzelbord.h"
+#include "puzzel/puzzelprent.h"
+#include "toeval.h"
+#include "werkmap.h"
+#include "widgets.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QImageReader>
+
+#include <set>
+#include <sys/stat.h>
+#include <tuple>
+
+namespace {
+
+// The rules alone: each step chooses a piece (also one that cannot be chosen), answers right or wrong, makes new
+// exercises or lays every piece back, and says what must follow.
+TEST(PuzzelRegels, StukkenAntwoordenEnFouten)
+{
+    enum Stap { Kies, Fout, Goed, Nieuw, Terug };
+    // step, piece, result of the step (Kies: chosen), pieces left, mistakes
+    const std::vector<std::tuple<Stap, int, int, int, int>> stappen {
+        {Goed, 0, int(Puzzel::Uitslag::GeenStuk), 16, 0}, // nothing chosen yet: nothing counts
+        {Kies, 3, true, 16, 0},
+        {Fout, 3, int(Puzzel::Uitslag::Fout), 16, 1},
+        {Fout, 3, int(Puzzel::Uitslag::GeenStuk), 16, 1}, // the row was emptied: a second Enter counts nothing
+        {Kies, 3, true, 16, 1},
+        {Goed, 3, int(Puzzel::Uitslag::Goed), 15, 1},
+        {Goed, 3, int(Puzzel::Uitslag::GeenStuk), 15, 1},
+        {Kies, 3, false, 15, 1}, // taken away: cannot be chosen
+        {Kies, 16, false, 15, 1},
+        {Kies, -1, false, 15, 1},
+        {Kies, 15, true, 15, 1},
+        {Nieuw, 15, 0, 15, 1}, // new exercises: what was taken stays taken, the choice goes
+        {Goed, 15, int(Puzzel::Uitslag::GeenStuk), 15, 1},
+        {Kies, 0, true, 15, 1},
+        {Goed, 0, int(Puzzel::Uitslag::Goed), 14, 1},
+        {Terug, 0, 0, 16, 0},
+    };
+    ZaaiToeval(5);
+    Puzzel puzzel;
+    puzzel.Nieuw(Bewerkingskeuze::PlusOfMin, 20, true);
+    for (std::size_t i = 0; i < stappen.size(); ++i) {
+        const auto& [stap, stuk, uitslag, resterend, fouten] = stappen[i];
+        SCOPED_TRACE(i);
+        const double juist = static_cast<double>(puzzel.Stuk(std::clamp(stuk, 0, 15)).Uitkomst.value_or(0));
+        if (stap == Kies)
+            EXPECT_EQ(puzzel.Kies(stuk), bool(uitslag));
+        else if (stap == Nieuw)
+            puzzel.Nieuw(Bewerkingskeuze::Plus, 20, true);
+        else if (stap == Terug)
+            puzzel.ZetTerug();
+        else
+            EXPECT_EQ(int(puzzel.Beantwoord(stap == Goed ? juist : juist + 0.5)), uitslag);
+        EXPECT_EQ(puzzel.Resterend(), resterend);
+        EXPECT_EQ(puzzel.Fouten(), fouten);
+    }
+}
+
+// Each operation reaches its generator for all sixteen pieces; "alles" allows a bridge whatever the option says.
+TEST(PuzzelRegels, ElkeBewerkingVultZestienStukken)
+{
+    const std::vector<std::tuple<Bewerkingskeuze, bool, std::set<std::string>>> gevallen {
+        {Bewerkingskeuze::Plus, false, {"+"}}, {Bewerkingskeuze::Min, false, {"-"}},
+        {Bewerkingskeuze::PlusOfMin, true, {"+", "-"}}, {Bewerkingskeuze::Maal, true, {"x"}},
+        {Bewerkingskeuze::Deel, true, {":"}}, {Bewerkingskeuze::MaalOfDeel, true, {"x", ":"}},
+        {Bewerkingskeuze::Alles, false, {"+", "-", "x", ":"}}};
+    for (const auto& [keuze, brug, tekens] : gevallen) {
+        SCOPED_TRACE(int(keuze));
+        ZaaiToeval(11);
+        Puzzel puzzel;
+        std::set<std::string> gezien;
+        bool metBrug = false;
+        for (int ronde = 0; ronde < 20; ++ronde) {
+            puzzel.Nieuw(keuze, 50, brug);
+            for (int i = 0; i < Puzzel::AantalStukken; ++i) {
+                const Opgave& stuk = puzzel.Stuk(i);
+                gezien.insert(stuk.Bewerking);
+                ASSERT_TRUE(stuk.Uitkomst.has_value());
+                EXPECT_LE(*stuk.Uitkomst, 50);
+                if (i > 0) {
+                    EXPECT_NE(stuk.Uitkomst, puzzel.Stuk(i - 1).Uitkomst);
+                }
+                metBrug = metBrug || (stuk.Bewerking == "+" && stuk.Links % 10 + stuk.Rechts % 10 > 9);
+            }
+        }
+        EXPECT_EQ(gezien, tekens);
+        if (tekens.contains("+")) {
+            EXPECT_EQ(metBrug, brug || keuze == Bewerkingskeuze::Alles);
+        }
+    }
+}
+
+// A picture is read only from a small regular file: nothing else stalls or breaks the window.
+TEST(PuzzelPrent, AlleenKleineGewoneBestanden)
+{
+    Werkmap map;
+    QDir().mkpath("puzzels/map.gif");
+    ASSERT_EQ(mkfifo("puzzels/fifo.gif", 0600), 0);
+    Werkmap::Schrijf("puzzels/kapot.gif", QByteArray("GIF89a\x01\x00 geen plaatje", 20));
+    QImage(Puzzelprent::GrootsteZijde + 1, 8, QImage::Format_RGB32).save("puzzels/breed.gif", "PNG");
+    QImage(300, 300, QImage::Format_RGB32).save("puzzels/png.gif", "PNG");
+    QFile::copy(QStringLiteral(TALLORA_PUZZELS "/7.gif"), "puzzels/echt.gif");
+    // A readable picture with far too much behind it.
+    QFile::copy("puzzels/echt.gif", "puzzels/groot.gif");
+    QFile groot("puzzels/groot.gif");
+    ASSERT_TRUE(groot.open(QIODevice::Append) && groot.resize(Puzzelprent::GrootsteBestand + 1));
+    groot.close();
+    const std::vector<std::tuple<QString, bool>> gevallen {{"ontbreekt", false}, {"map", false}, {"fifo", false},
+        {"kapot", false}, {"breed", false}, {"groot", false}, {"png", true}, {"echt", true}};
+    for (const auto& [naam, leesbaar] : gevallen) {
+        SCOPED_TRACE(naam.toStdString());
+        QElapsedTimer klok;
+        klok.start();
+        EXPECT_EQ(!Puzzelprent::Lees("puzzels/" + naam + ".gif").isNull(), leesbaar);
+        EXPECT_LT(klok.elapsed(), 500);
+    }
+}
+
+// Our forty pictures: GIF as named, square, large enough for the board, and all different.
+TEST(PuzzelPrent, VeertigEigenPrenten)
+{
+    std::set<QByteArray> gezien;
+    for (int n = 1; n <= Puzzelprent::Aantal; ++n) {
+        SCOPED_TRACE(n);
+        QImageReader lezer(QStringLiteral(TALLORA_PUZZELS "/%1.gif").arg(n), "gif");
+        const QImage prent = lezer.read();
+        ASSERT_FALSE(prent.isNull()) << lezer.errorString().toStdString();
+        EXPECT_EQ(prent.width(), prent.height());
+        EXPECT_GE(prent.width(), 290);
+        gezien.insert(
+            QCryptographicHash::hash(QByteArrayView(prent.constBits(), prent.sizeInBytes()), QCryptographicHash::Sha1));
+    }
+    EXPECT_EQ(gezien.size(), std::size_t(Puzzelprent::Aantal));
+}
+
+class PuzzelVensterTest : public ::testing::Test
+{
+protected:
+    QAbstractButton* stuk(int i) { return vind<QAbstractButton>(*venster, QStringLiteral("cmdStuk(%1)").arg(i)); }
+    QRadioButton* optie(const QString& naam) { return vind<QRadioButton>(*venster, naam); }
+    const Puzzelbord& bord() { return *vind<Puzzelbord>(*venster, "Image1"); }
+    QStringList opschriften()
+    {
+        QStringList teksten;
+        for (int i = 0; i < 16; ++i)
+            teksten << stuk(i)->text();
+        return teksten;
+    }
+
+    // Clicks piece i and answers it right or wrong; the row must show the piece's exercise.
+    void beantwoord(int i, bool goed)
+    {
+        klik(stuk(i));
+        const QString som
+            = tekst(*venster, "lblLinks") + tekst(*venster, "lblBewerking") + tekst(*venster, "lblRechts");
+        ASSERT_EQ(som, stuk(i)->text());
+        const qint64 l = tekst(*venster, "lblLinks").toLongLong(), r = tekst(*venster, "lblRechts").toLongLong();
+        const QString teken = tekst(*venster, "lblBewerking");
+        const qint64 juist = teken == "+" ? l + r : teken == "-" ? l - r : teken == "x" ? l * r : l / r;
+        antwoord(*venster, QString::number(goed ? juist : juist + 1));
+    }
+
+    // Enter in the answer box with nothing typed.
+    void enter()
+    {
+        auto* vak = vind<QLineEdit>(*venster, "txtOplossing");
+        QTest::mouseClick(vak, Qt::LeftButton, {}, vak->rect().center());
+        antwoord(*venster, "");
+    }
+
+    Werkmap map;
+    Programma programma;
+    QWidget* venster = &programma.Open("puzzel", 17);
+};
+
+// A whole puzzle as a child plays it, with right and wrong answers; Setup lays every piece back.
+TEST_F(PuzzelVensterTest, HeelPuzzelMetGoedeEnFouteAntwoorden)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral(TALLORA_PUZZELS), "puzzels"));
+    EXPECT_EQ(venster->windowTitle(), "Puzzelen !!!");
+    EXPECT_TRUE(optie("optBewerking(0)")->isChecked() && optie("optBrugJa")->isChecked());
+    EXPECT_EQ(vind<QLineEdit>(*venster, "txtMax")->text(), "20");
+    EXPECT_EQ(opschriften(), QStringList(16, "oefening"));
+    klik(optie("optBewerking(2)"));
+    klikTab(*venster, 1);
+    ASSERT_EQ(paginaVoor(*venster), 1);
+    EXPECT_EQ(bord().Prent().width(), 480);
+    EXPECT_EQ(botsingen(*venster), QStringList());
+    int fouten = 0;
+    for (int i = 0; i < 16; ++i) {
+        SCOPED_TRACE(i);
+        if (i % 3 == 0) {
+            beantwoord(i, false);
+            EXPECT_EQ(tekst(*venster, "lblUitslag"), "Foutje, probeer opnieuw...");
+            EXPECT_EQ(achtergrond(*venster, "lblUitslag"), QColor(255, 0, 0));
+            EXPECT_EQ(tekst(*venster, "lblFouten"), QStringLiteral("Aantal fouten : %1").arg(++fouten));
+            EXPECT_FALSE(stuk(i)->isHidden());
+            EXPECT_EQ(tekst(*venster, "lblLinks") + tekst(*venster, "lblBewerking"), "");
+        }
+        beantwoord(i, true);
+        EXPECT_EQ(tekst(*venster, "lblUitslag"), "Goed zo !");
+        EXPECT_EQ(achtergrond(*venster, "lblUitslag"), QColor(0, 255, 0));
+        EXPECT_EQ(tekst(*venster, "lblFouten"), QStringLiteral("Aantal fouten : %1").arg(fouten));
+        EXPECT_TRUE(stuk(i)->isHidden());
+    }
+    EXPECT_EQ(fouten, 6);
+    klikTab(*venster, 0);
+    EXPECT_EQ(tekst(*venster, "lblFouten"), "Aantal fouten : 0");
+    EXPECT_EQ(opschriften(), QStringList(16, "oefening"));
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FALSE(stuk(i)->isHidden()) << i;
+}
+
+// Enter with no exercise on the row (before the first click, after an answer) is no answer: no sound, no mistake.
+// An answer plays exactly one sound. Oefening again without Setup makes new exercises; taken pieces stay taken and
+// the mistakes keep counting.
+TEST_F(PuzzelVensterTest, EnterZonderStukEnOpnieuwZonderSetup)
+{
+    NepSpeler speler;
+    klikTab(*venster, 1);
+    enter();
+    EXPECT_EQ(tekst(*venster, "lblUitslag"), "Kies een oefening en los ze op om de tekening te ontdekken !");
+    beantwoord(5, false);
+    enter();
+    EXPECT_EQ(speler.Slots().size(), 1u);
+    EXPECT_EQ(speler.Fout(), 1);
+    beantwoord(6, true);
+    enter();
+    EXPECT_EQ(speler.Slots().size(), 2u);
+    EXPECT_EQ(speler.Goed(), 1);
+    EXPECT_EQ(tekst(*venster, "lblFouten"), "Aantal fouten : 1");
+    EXPECT_EQ(tekst(*venster, "lblUitslag"), "Goed zo !");
+    klik(stuk(7));
+    const QStringList eerste = opschriften();
+    klikTab(*venster, 2);
+    klikTab(*venster, 1);
+    EXPECT_NE(opschriften(), eerste);
+    EXPECT_TRUE(stuk(6)->isHidden());
+    EXPECT_EQ(tekst(*venster, "lblLinks"), ""); // piece 7 has another exercise now: chosen again or not at all
+    enter();
+    EXPECT_EQ(tekst(*venster, "lblFouten"), "Aantal fouten : 1");
+    beantwoord(8, false);
+    EXPECT_EQ(tekst(*venster, "lblFouten"), "Aantal fouten : 2");
+}
+
+// With a missing or broken picture the program draws one of its own, and the puzzle plays as always.
+TEST_F(PuzzelVensterTest, OntbrekendeOfKapottePrent)
+{
+    for (const bool kapot : {false, true}) {
+        SCOPED_TRACE(kapot);
+        if (kapot) {
+            QDir().mkpath("puzzels");
+            for (int n = 1; n <= Puzzelprent::Aantal; ++n)
+                Werkmap::Schrijf(QStringLiteral("puzzels/%1.gif").arg(n), "GIF89a kapot");
+        }
+        klikTab(*venster, 0);
+        klikTab(*venster, 1);
+        ASSERT_EQ(paginaVoor(*venster), 1);
+        EXPECT_TRUE(bord().Prent().isNull());
+        beantwoord(0, true);
+        EXPECT_TRUE(stuk(0)->isHidden());
+        EXPECT_EQ(programma.dialogen.meldingen().size(), 0u);
+    }
+}
+
+// The bridge options follow the operation and the maximum: on for "+", "-" and "+ en -" from 11 on, off otherwise.
+TEST_F(PuzzelVensterTest, Brugopties)
+{
+    // an operation to click (-1: none), a maximum to type (empty: none), the options on
+    const std::vector<std::tuple<int, QString, bool>> stappen {
+        {-1, "10", false},
+        {-1, "11", true},
+        {3, "", false},
+        {-1, "20", false}, // typing leaves them for "x"
+        {0, "", true}, // back to "+" with 20
+        {-1, "10.5", false},
+        {-1, "99999999999", true},
+        {6, "", false},
+        {-1, "3", false},
+        {1, "", false},
+        {-1, "40", true},
+        {2, "", true},
+        {5, "", false},
+        {4, "10", false},
+    };
+    for (const auto& [bewerking, maximum, aan] : stappen) {
+        SCOPED_TRACE(bewerking);
+        SCOPED_TRACE(maximum.toStdString());
+        if (bewerking >= 0)
+            klik(optie(QStringLiteral("optBewerking(%1)").arg(bewerking)));
+        if (!maximum.isEmpty())
+            typIn(*venster, "txtMax", maximum);
+        EXPECT_EQ(optie("optBrugJa")->isEnabled(), aan);
+        EXPECT_EQ(optie("optBrugNee")->isEnabled(), aan);
+    }
+}
+
+// A maximum below 3, or too small for sixteen different exercises of the operation, starts no puzzle.
+TEST_F(PuzzelVensterTest, TeKleinMaximumStartNiets)
+{
+    const QString ongeldig = "Je koos een ongeldig maximum !";
+    const QString minstens6 = "Kies een maximum van minstens 6 voor deze bewerking !";
+    // maximum, operation, message (empty: the puzzle starts)
+    const std::vector<std::tuple<QString, int, QString>> gevallen {
+        {"", 0, ongeldig},
+        {"2", 0, ongeldig},
+        {"twee", 1, ongeldig},
+        {"2.4", 2, ongeldig},
+        {"-5", 0, ongeldig},
+        {"2147483648", 0, ongeldig},
+        {"5", 3, minstens6},
+        {"4", 4, minstens6},
+        {"3", 5, minstens6},
+        {"5.4", 6, minstens6},
+        {"3", 0, ""},
+        {"3", 1, ""},
+        {"6", 6, ""},
+        {"2147483647", 3, ""},
+    };
+    for (const auto& [maximum, bewerking, melding] : gevallen) {
+        SCOPED_TRACE(maximum.toStdString());
+        klikTab(*venster, 0);
+        klik(optie(QStringLiteral("optBewerking(%1)").arg(bewerking)));
+        typIn(*venster, "txtMax", maximum);
+        const auto voor = programma.dialogen.meldingen().size();
+        klikTab(*venster, 1);
+        EXPECT_EQ(paginaVoor(*venster), melding.isEmpty() ? 1 : 0);
+        ASSERT_EQ(programma.dialogen.meldingen().size(), voor + (melding.isEmpty() ? 0 : 1));
+        if (!melding.isEmpty()) {
+            EXPECT_EQ(programma.dialogen.laatste().prompt, melding);
+            EXPECT_EQ(programma.dialogen.laatste().titel, ProgrammaTitel());
+            EXPECT_EQ(programma.dialogen.laatste().knoppen, Knoppen::Ok);
+        }
+    }
+}
+
+// The toolbar button opens the same window, the board at the design's size: 4335 twips.
+TEST_F(PuzzelVensterTest, OpenViaDeKnop)
+{
+    QWidget& viaKnop = programma.OpenViaKnop("puzzel");
+    EXPECT_EQ(viaKnop.objectName(), "frmPuzzel");
+    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmPuzzel"});
+    klikTab(viaKnop, 1);
+    EXPECT_NEAR(vind<QWidget>(viaKnop, "Image1")->width(), 289, 2);
+    EXPECT_NEAR(vind<QWidget>(viaKnop, "cmdStuk(15)")->width(), 289 / 4, 6);
+}
+
+} // namespace
