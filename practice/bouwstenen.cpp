@@ -14,20 +14,44 @@ public:
     using QObject::QObject;
 
 protected:
+    // A click into the box, or Tab/Backtab onto it, enters it. Focus given by the program (when the window opens)
+    // or merely coming back (with its window, after a message box, from the MDI frame) does not; a click into a
+    // box that got its focus that way does.
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn && DoorGebruiker(static_cast<QFocusEvent*>(event)->reason()))
-            static_cast<QLineEdit*>(object)->clear();
+        auto* vak = static_cast<QLineEdit*>(object);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (DoorGebruiker(static_cast<QFocusEvent*>(event)->reason()))
+                Betreed(vak);
+            break;
+        case QEvent::FocusOut:
+            if (DoorGebruiker(static_cast<QFocusEvent*>(event)->reason()))
+                m_betreden = false;
+            break;
+        case QEvent::MouseButtonPress:
+            if (!m_betreden)
+                Betreed(vak);
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    // Qt gives the mouse reason only to the widget that was clicked (or its focus proxy); the window and the
-    // MDI frame hand focus back with other reasons.
     static bool DoorGebruiker(Qt::FocusReason reden)
     {
         return reden == Qt::MouseFocusReason || reden == Qt::TabFocusReason || reden == Qt::BacktabFocusReason;
     }
+
+    void Betreed(QLineEdit* vak)
+    {
+        vak->clear();
+        m_betreden = true;
+    }
+
+    bool m_betreden = false;
 };
 
 } // namespace

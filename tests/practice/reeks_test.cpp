@@ -213,7 +213,10 @@ TEST_F(ReeksvensterTest, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
 TEST_F(ReeksvensterTest, ToetsenbordKiestDeTabs)
 {
     Proefvenster& venster = Open({});
+    // The box has the focus from the start; a click into it still empties it.
     EXPECT_EQ(focus()->objectName(), "txtAantal");
+    typIn(venster, "txtAantal", "5");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "5");
     QTest::keyClick(focus(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(gekozenTab(venster), 1);
     EXPECT_EQ(venster.gemaakt, 1);
