@@ -1,5 +1,6 @@
 #include "modulevensters.h"
 
+#include "aanvullen/aanvullenvenster.h"
 #include "drills/drillvenster.h"
 #include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
@@ -24,7 +25,7 @@ Modulevensters StandaardModulevensters()
         {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
-        {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
+        {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
         {u"maaldeel"_s, {Openwijze::Module, Maak<MaalDeelVenster>}}, // Maal- en deeltafels
