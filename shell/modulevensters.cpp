@@ -4,6 +4,7 @@
 #include "drills/drillvenster.h"
 #include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
+#include "herkennen/herkennenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
 
 using namespace Qt::StringLiterals;
@@ -22,7 +23,7 @@ Modulevensters StandaardModulevensters()
     // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<MaalDeelVenster>}.
     return {
         {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
-        {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
+        {u"gbherkennen"_s, {Openwijze::Module, Maak<HerkennenVenster>}}, // frmGBHerkennen
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
