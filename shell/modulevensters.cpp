@@ -3,9 +3,10 @@
 #include "aanvullen/aanvullenvenster.h"
 #include "drills/drillvenster.h"
 #include "frmprinten.h"
-#include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "herkennen/herkennenvenster.h"
+#include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "ordenen/ordenenvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,16 +17,21 @@ template<BereikIndex bereik> std::unique_ptr<QWidget> MaakDrill(Dialogen& dialog
     return std::make_unique<Drillvenster>(dialogen, bereik);
 }
 
+template<OrdenenVenster::Soort soort> std::unique_ptr<QWidget> MaakOrdenen(Dialogen& dialogen)
+{
+    return std::make_unique<OrdenenVenster>(dialogen, soort);
+}
+
 } // namespace
 
 Modulevensters StandaardModulevensters()
 {
     // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<MaalDeelVenster>}.
     return {
-        {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
+        {u"gbordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getalbeelden>}}, // frmGBOrdenen
         {u"gbherkennen"_s, {Openwijze::Module, Maak<HerkennenVenster>}}, // frmGBHerkennen
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
-        {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
+        {u"grordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getallen>}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
