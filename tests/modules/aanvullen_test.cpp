@@ -44,22 +44,13 @@ protected:
 
 TEST_F(Aanvullen, VanMenuEnKnop)
 {
-    for (const bool viaKnop : {false, true}) {
-        QWidget& venster = viaKnop ? programma.OpenViaKnop("GRAanvullen") : programma.Open("graanvullen");
+    for (QWidget* venster : {&programma.OpenViaKnop("GRAanvullen"), &programma.Open("graanvullen")}) {
         EXPECT_EQ(programma.OpenVensters(), QStringList {"frmGRAanvullen"});
-        EXPECT_EQ(venster.windowTitle(), "Getallenrij aanvullen");
-        const std::tuple<const char*, const char*, const char*, const char*> regels[] = {
-            {"Label1", "Maximum van deze oefening (maximaal 100000 !)", "txtMaximum", "10"},
-            {"Label2", " Interval voor deze oefening : kies het niet te groot, het mag negatief zijn.", "txtInterval",
-                "1"},
-            {"Label3", "aantal oefeningen :", "txtAantal", "20"},
-        };
-        for (const auto& [label, uitleg, vak, waarde] : regels) {
-            EXPECT_EQ(tekst(venster, label), uitleg);
-            EXPECT_EQ(vind<QLineEdit>(venster, vak)->text(), waarde);
-        }
-        EXPECT_EQ(tekst(venster, "lblUitslag"), "Vul in en druk op [enter]");
-        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
+        EXPECT_EQ(venster->windowTitle(), "Getallenrij aanvullen");
+        EXPECT_EQ(
+            tekst(*venster, "Label2"), " Interval voor deze oefening : kies het niet te groot, het mag negatief zijn.");
+        EXPECT_EQ(vind<QLineEdit>(*venster, "txtInterval")->text(), "1");
+        EXPECT_EQ(tekst(*venster, "lblUitslag"), "Vul in en druk op [enter]");
     }
 }
 

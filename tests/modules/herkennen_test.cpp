@@ -45,20 +45,12 @@ protected:
 
 TEST_F(Herkennen, VanMenuEnKnop)
 {
-    for (const bool viaKnop : {false, true}) {
-        QWidget& venster = viaKnop ? programma.OpenViaKnop("GBHerkennen") : programma.Open("gbherkennen");
+    for (QWidget* venster : {&programma.OpenViaKnop("GBHerkennen"), &programma.Open("gbherkennen")}) {
         EXPECT_EQ(programma.OpenVensters(), QStringList {"frmGBHerkennen"});
-        EXPECT_EQ(venster.windowTitle(), "Getalbeelden herkennen");
-        EXPECT_TRUE(vind<QRadioButton>(venster, "opt10")->isChecked());
-        EXPECT_EQ(vind<QRadioButton>(venster, "opt5")->text(), "5");
-        EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "20");
-        EXPECT_EQ(tekst(venster, "Label1"), "aantal oefeningen :");
-        EXPECT_EQ(tekst(venster, "lblResultaatTekst"), "Resultaat :");
-        EXPECT_EQ(tekst(venster, "lblResultaat"), "0 op 0");
-        EXPECT_EQ(tekst(venster, "lblUitslag"), "Starten maar !");
-        EXPECT_EQ(Knop(venster, 9)->text(), "10");
-        EXPECT_EQ(
-            tekst(venster, "lblHelpTitel(4)"), "De leerling klikt op het getal dat overeenkomt met het getalbeeld.");
+        EXPECT_EQ(venster->windowTitle(), "Getalbeelden herkennen");
+        EXPECT_TRUE(vind<QRadioButton>(*venster, "opt10")->isChecked());
+        EXPECT_EQ(tekst(*venster, "lblResultaatTekst") + ' ' + tekst(*venster, "lblResultaat"), "Resultaat : 0 op 0");
+        EXPECT_EQ(tekst(*venster, "lblUitslag"), "Starten maar !");
     }
 }
 
