@@ -1,3 +1,4 @@
+#include "nepspeler.h"
 #include "programma.h"
 #include "widgets.h"
 
@@ -61,6 +62,7 @@ TEST_F(Aanvullen, RijenPerInterval)
     for (const int interval : {1, -2, 0}) {
         SCOPED_TRACE(interval);
         QWidget& venster = Start("10", QString::number(interval), "12");
+        NepSpeler speler;
         qint64 vorige = 0;
         int goed = 0;
         for (int oefening = 1; oefening <= 12; ++oefening) {
@@ -80,6 +82,7 @@ TEST_F(Aanvullen, RijenPerInterval)
             const bool rechtOp = oefening % 3 != 0;
             goed += rechtOp ? 1 : 0;
             antwoord(venster, QString::number(rechtOp ? juist : juist + 1));
+            EXPECT_EQ(std::pair(speler.Goed(), speler.Fout()), std::pair(goed, oefening - goed));
             if (oefening < 12) {
                 EXPECT_EQ(tekst(venster, "lblUitslag"), rechtOp ? "Goed zo !" : "Foutje !");
                 EXPECT_EQ(achtergrond(venster, "lblUitslag"), rechtOp ? QColor(0, 255, 0) : QColor(255, 0, 0));

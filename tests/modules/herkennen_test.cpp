@@ -1,3 +1,4 @@
+#include "nepspeler.h"
 #include "programma.h"
 #include "widgets.h"
 
@@ -91,12 +92,15 @@ TEST_F(Herkennen, KnoppenEnGetalbeelden)
 TEST_F(Herkennen, GoedFoutEnDeTellers)
 {
     QWidget& venster = Start("2");
+    NepSpeler speler;
     EXPECT_EQ(tekst(venster, "lblAantal"), "nog 2 oefeningen");
     const int eerste = Getoond(venster);
     klik(Knop(venster, eerste - 1));
     EXPECT_EQ(tekst(venster, "lblUitslag"), "Goed zo !");
     EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 255, 0));
     EXPECT_EQ(tekst(venster, "lblResultaat"), "1 op 1");
+    EXPECT_EQ(speler.Slots().size(), 1U);
+    EXPECT_EQ(speler.Goed(), 1);
     EXPECT_EQ(tekst(venster, "lblAantal"), "nog 1 oefeningen");
     EXPECT_NE(Getoond(venster), eerste);
     dialogen.antwoord(Antwoord::Ja);
@@ -106,6 +110,7 @@ TEST_F(Herkennen, GoedFoutEnDeTellers)
     EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
     EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(255, 0, 0));
     EXPECT_EQ(tekst(venster, "lblResultaat"), "1 op 2");
+    EXPECT_EQ(speler.Fout(), 1);
     EXPECT_EQ(paginaVoor(venster), 0);
 
     klikTab(venster, 2);

@@ -1,3 +1,4 @@
+#include "nepspeler.h"
 #include "ordenen/sleepstukken.h"
 #include "programma.h"
 #include "widgets.h"
@@ -150,6 +151,7 @@ TEST_F(Ordenen, SlepenEnDePauze)
     const std::array<std::pair<const char*, const char*>, 3> teksten {
         {{"Goed zo !", "Foutje..."}, {"Prima !", "Ajajajaj..."}, {"Juist !", "Oeps..."}}};
     QWidget& venster = Start(Tweelingen[0], "10", "20");
+    NepSpeler speler;
     for (int vak = 1; vak <= 3; ++vak) {
         const int bron = BronVoor(venster, vak);
         const int verkeerd = vak % 3 + 1;
@@ -165,9 +167,12 @@ TEST_F(Ordenen, SlepenEnDePauze)
         if (vak < 3) {
             EXPECT_EQ(tekst(venster, "lblUitslag"), teksten[static_cast<std::size_t>(vak - 1)].first);
             EXPECT_FALSE(Timer(venster)->isActive());
+            EXPECT_TRUE(speler.Slots().empty()) << "only the third drop sounds";
         }
     }
     EXPECT_EQ(tekst(venster, "lblUitslag"), "Alledrie op de juiste plaats !");
+    EXPECT_EQ(speler.Slots().size(), 1U);
+    EXPECT_EQ(speler.Goed(), 1);
     EXPECT_EQ(tekst(venster, "lblAantal"), "Nog 19 oefeningen.");
     ASSERT_TRUE(Timer(venster)->isActive());
     EXPECT_EQ(Timer(venster)->interval(), 500);
@@ -186,15 +191,17 @@ TEST_F(Ordenen, SlepenEnDePauze)
     EXPECT_EQ(focus(), Bron(venster, 1));
 }
 
-// A series of one exercise ends with its third drop: "Klaar !" and the end question without a result line; Ja
-// shows the Setup page, Nee closes the window.
+// A series of one exercise ends with its third drop, without praise or sound: "Klaar !" and the end question
+// without a result line; Ja shows the Setup page, Nee closes the window.
 TEST_F(Ordenen, EenOefeningEindigtMetDeVraag)
 {
     for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
         QWidget& venster = Start(Tweelingen[1], "3", "1", false);
+        NepSpeler speler;
         dialogen.antwoord(keuze);
         for (int vak = 1; vak <= 3; ++vak)
             Sleep(venster, BronVoor(venster, vak), vak);
+        EXPECT_TRUE(speler.Slots().empty());
         EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\n\r\nNog eens ?");
         EXPECT_EQ(dialogen.laatste().titel, "opnieuw ?");
         EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::JaNee);
