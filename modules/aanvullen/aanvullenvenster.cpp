@@ -17,7 +17,7 @@
 
 namespace {
 
-// A larger maximum cannot be held as a whole number by the row.
+// As every maximum in the program, it fits in 32 bits; far above what a row for children needs.
 constexpr double HoogsteMaximum = std::numeric_limits<std::int32_t>::max();
 
 QLabel* MaakUitleg(QWidget* pagina, const QString& naam, const QString& tekst)
@@ -28,16 +28,19 @@ QLabel* MaakUitleg(QWidget* pagina, const QString& naam, const QString& tekst)
     return label;
 }
 
-// A place of the row: a white card wide enough for six digits.
+// A place of the row: a white card as wide as six digits; a number shown there that is longer widens it.
 void MaakPlaats(QWidget* plaats)
 {
     plaats->setFont(Comic(16, true));
-    plaats->setFixedWidth(plaats->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    plaats->setMinimumHeight(plaats->fontMetrics().height() + 16);
+    const int breedte = plaats->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16;
+    plaats->setMinimumSize(breedte, plaats->fontMetrics().height() + 16);
+    plaats->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     if (auto* label = qobject_cast<QLabel*>(plaats)) {
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         ZetAchtergrond(label, Qt::white);
+    } else {
+        plaats->setMaximumWidth(breedte);
     }
 }
 
