@@ -276,8 +276,9 @@ void OrdenenVenster::VraagNogEens()
     const Antwoord antwoord
         = dialogen().Melding(this, QStringLiteral("Alle oefeningen zijn gemaakt.\r\n\r\nNog eens ?"),
             QStringLiteral("opnieuw ?"), Knoppen::JaNee, Icoon::Geen);
+    // No score is kept here, so the tab header can follow the page as a click on Setup would.
     if (antwoord == Antwoord::Ja)
-        ToonPagina(TabSetup);
+        KlikTab(TabSetup);
     else
         Sluit();
 }

@@ -193,7 +193,7 @@ TEST_F(Ordenen, SlepenEnDePauze)
 TEST_F(Ordenen, EenOefeningEindigtMetDeVraag)
 {
     for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
-        QWidget& venster = Start(Tweelingen[1], "3", "1", false);
+        QWidget& venster = Start(Tweelingen[0], "3", "1", false);
         NepSpeler speler;
         dialogen.antwoord(keuze);
         for (int vak = 1; vak <= 3; ++vak)
@@ -207,6 +207,7 @@ TEST_F(Ordenen, EenOefeningEindigtMetDeVraag)
             EXPECT_EQ(tekst(venster, "lblAantal"), "");
             EXPECT_FALSE(Timer(venster)->isActive());
             EXPECT_EQ(paginaVoor(venster), 0);
+            EXPECT_EQ(gekozenTab(venster), 0);
         }
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
