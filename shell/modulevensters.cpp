@@ -2,11 +2,12 @@
 
 #include "aanvullen/aanvullenvenster.h"
 #include "drills/drillvenster.h"
-#include "frmprinten.h"
 #include "herkennen/herkennenvenster.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "oefenbladvenster.h"
 #include "ordenen/ordenenvenster.h"
+#include "splitsen/splitsenvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +34,7 @@ Modulevensters StandaardModulevensters()
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getallen>}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
-        {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen
+        {u"splitsen"_s, {Openwijze::Module, Maak<SplitsenVenster>}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
         {u"maaldeel"_s, {Openwijze::Module, Maak<MaalDeelVenster>}}, // Maal- en deeltafels
         {u"twintig"_s, {Openwijze::Module, MaakDrill<BereikIndex::Twintig>}}, // Tot twintig
@@ -43,7 +44,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
         {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout

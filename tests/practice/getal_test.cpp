@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <optional>
+#include <random>
 #include <tuple>
 #include <utility>
 
@@ -38,6 +40,29 @@ TEST(Getal, GeheelRondtEenHalfNaarEvenEnMoetPassen)
     for (const auto& [tekst, geheel16, geheel32] : gevallen) {
         EXPECT_EQ(LeesGeheel16(tekst), geheel16) << tekst.toStdString();
         EXPECT_EQ(LeesGeheel32(tekst), geheel32) << tekst.toStdString();
+    }
+}
+
+// A hundred thousand random texts of the characters that matter (digits, signs, points, exponents, blanks, NUL,
+// other scripts' digits): the reader never crashes or reads past the text, a value is never NaN, and a whole
+// number either fits or is refused.
+TEST(Getal, WillekeurigeTekstenLeestHijZonderFout)
+{
+    const QString tekens = QStringLiteral("0123456789+-.eE \t,x") + QChar(0) + QString::fromUtf8("٣３é");
+    std::mt19937 bron(20261206);
+    for (int i = 0; i < 100'000; ++i) {
+        QString tekst;
+        const int lengte = static_cast<int>(bron() % 40);
+        for (int j = 0; j < lengte; ++j)
+            tekst += tekens.at(static_cast<qsizetype>(bron() % static_cast<unsigned>(tekens.size())));
+        if (i % 100 == 0)
+            tekst = QString(static_cast<qsizetype>(bron() % 400), u'0') + tekst;
+        const double waarde = LeesGetal(tekst);
+        ASSERT_FALSE(std::isnan(waarde)) << tekst.toStdString();
+        const auto geheel = LeesGeheel32(tekst);
+        ASSERT_EQ(geheel.has_value(),
+            std::isfinite(waarde) && std::nearbyint(waarde) >= INT32_MIN && std::nearbyint(waarde) <= INT32_MAX)
+            << tekst.toStdString();
     }
 }
 
