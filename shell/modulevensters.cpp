@@ -1,9 +1,12 @@
 #include "modulevensters.h"
 
+#include "aanvullen/aanvullenvenster.h"
 #include "drills/drillvenster.h"
+#include "herkennen/herkennenvenster.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
 #include "oefenbladvenster.h"
+#include "ordenen/ordenenvenster.h"
 #include "puzzel/puzzelvenster.h"
 #include "splitsen/splitsenvenster.h"
 
@@ -16,17 +19,22 @@ template<BereikIndex bereik> std::unique_ptr<QWidget> MaakDrill(Dialogen& dialog
     return std::make_unique<Drillvenster>(dialogen, bereik);
 }
 
+template<OrdenenVenster::Soort soort> std::unique_ptr<QWidget> MaakOrdenen(Dialogen& dialogen)
+{
+    return std::make_unique<OrdenenVenster>(dialogen, soort);
+}
+
 } // namespace
 
 Modulevensters StandaardModulevensters()
 {
     // A window is switched on by giving its item a factory, e.g. {Openwijze::Module, Maak<MaalDeelVenster>}.
     return {
-        {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
-        {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
+        {u"gbordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getalbeelden>}}, // frmGBOrdenen
+        {u"gbherkennen"_s, {Openwijze::Module, Maak<HerkennenVenster>}}, // frmGBHerkennen
         {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
-        {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
-        {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
+        {u"grordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getallen>}}, // frmGROrdenen
+        {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, Maak<SplitsenVenster>}}, // frmSplitsen
         {u"vierbewerkingen"_s, {Openwijze::Module, Maak<HoofdrekenenVenster>}},
         {u"maaldeel"_s, {Openwijze::Module, Maak<MaalDeelVenster>}}, // Maal- en deeltafels

@@ -1,0 +1,280 @@
+#include "nepspeler.h"
+#include "ordenen/sleepstukken.h"
+#include "programma.h"
+#include "widgets.h"
+
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QTimer>
+#include <QTimerEvent>
+
+#include <memory>
+
+namespace {
+
+struct Tweeling
+{
+    const char* menu;
+    const char* knop;
+    const char* naam;
+    const char* titel;
+    bool opdracht; // the direction stands in lblopdracht, otherwise in the caption
+    const char* helpStart;
+    const char* helpOefening;
+};
+
+const Tweeling Tweelingen[] = {
+    {"gbordenen", "GBOrdenen", "frmGBOrdenen", "Getalbeelden ordenen", true,
+        "Vul het maximum in, alsook het aantal oefeningen, en kies een richting. Klik dan op het tabblad 'Oefening'.",
+        "De leerling versleept de getalbeelden naar het juiste vakje. Als ze alledrie juist geplaatst zijn komt er "
+        "automatisch een nieuwe opgave. "},
+    {"grordenen", "GROrdenen", "frmGROrdenen", "Getallenrij Ordenen", false,
+        "Kies een maximum, het aantal oefeningen en de richting. Klik dan op het tabblad 'Oefening' om te starten.",
+        "De leerling sleept de getallen naar de juiste plaats in de vakjes eronder. Als alle 3 de getallen op de "
+        "juiste plaats staan komt er automatisch een nieuwe opgave ! "},
+};
+
+Sleepbron* Bron(const QWidget& venster, int plaats)
+{
+    return vind<Sleepbron>(venster, QStringLiteral("ImageB%1").arg(plaats));
+}
+
+Sleepvak* Vak(const QWidget& venster, int plaats)
+{
+    return vind<Sleepvak>(venster, QStringLiteral("ImageO%1").arg(plaats));
+}
+
+// The source whose number belongs in box `vak`.
+int BronVoor(const QWidget& venster, int vak)
+{
+    for (int plaats = 1; plaats <= 3; ++plaats) {
+        if (Bron(venster, plaats)->Tag() == vak)
+            return plaats;
+    }
+    throw std::logic_error("no source belongs in box " + std::to_string(vak));
+}
+
+// A drop as the window system delivers it: the drag enters the box, moves over it and is let go. False when the
+// box refused it.
+bool LaatVallen(QWidget* vak, const QMimeData& inhoud)
+{
+    const QPoint midden = vak->rect().center();
+    QDragEnterEvent binnen(midden, Qt::MoveAction, &inhoud, Qt::LeftButton, {});
+    QApplication::sendEvent(vak, &binnen);
+    QDragMoveEvent over(midden, Qt::MoveAction, &inhoud, Qt::LeftButton, {});
+    QApplication::sendEvent(vak, &over);
+    QDropEvent los(midden, Qt::MoveAction, &inhoud, Qt::LeftButton, {});
+    QApplication::sendEvent(vak, &los);
+    return binnen.isAccepted() && los.isAccepted();
+}
+
+bool Sleep(const QWidget& venster, int bron, int vak)
+{
+    const std::unique_ptr<QMimeData> inhoud(Bron(venster, bron)->MaakSleepdata());
+    return LaatVallen(Vak(venster, vak), *inhoud);
+}
+
+QTimer* Timer(const QWidget& venster)
+{
+    return venster.findChild<QTimer*>(QStringLiteral("Timer1"));
+}
+
+// One tick of the running timer, delivered as the event loop would.
+void Tik(const QWidget& venster)
+{
+    QTimerEvent tik(Timer(venster)->timerId());
+    QApplication::sendEvent(Timer(venster), &tik);
+}
+
+class Ordenen : public ::testing::Test
+{
+protected:
+    QWidget& Start(const Tweeling& tweeling, const QString& maximum, const QString& aantal, bool kleinNaarGroot = true)
+    {
+        QWidget& venster = programma.Open(QString::fromUtf8(tweeling.menu), 17);
+        // txtMax has the focus when the window opens; entering the other box first lets a click empty it.
+        typIn(venster, "txtAantal", aantal);
+        typIn(venster, "txtMax", maximum);
+        klik(vind<QRadioButton>(venster, kleinNaarGroot ? "optKleinGroot" : "optGrootKlein"));
+        klikTab(venster, 1);
+        return venster;
+    }
+
+    Programma programma;
+    NepDialogen& dialogen = programma.dialogen;
+};
+
+// Both windows from their menu item and their toolbar button, with an idle timer; each direction shows above the
+// sources or in the caption, and each source's tag is the box its number belongs in. The Setup tab of the
+// numerals announces a new series on blue, which the next start keeps under its own text.
+TEST_F(Ordenen, VenstersTagsEnRichting)
+{
+    for (const Tweeling& tweeling : Tweelingen) {
+        SCOPED_TRACE(tweeling.naam);
+        for (QWidget* venster : {&programma.OpenViaKnop(tweeling.knop), &programma.Open(tweeling.menu)}) {
+            EXPECT_EQ(programma.OpenVensters(), QStringList {tweeling.naam});
+            EXPECT_EQ(venster->windowTitle(), tweeling.titel);
+            EXPECT_EQ(tekst(*venster, "lblHelpTitel(3)"), tweeling.helpStart);
+            EXPECT_TRUE(tekst(*venster, "lblHelpTitel(4)").startsWith(tweeling.helpOefening));
+            EXPECT_FALSE(Timer(*venster)->isActive());
+        }
+        QWidget* venster = nullptr;
+        for (const bool kleinNaarGroot : {true, false}) {
+            venster = &Start(tweeling, "10", "20", kleinNaarGroot);
+            const QString richting = kleinNaarGroot ? "Klein naar groot !" : "Groot naar klein !";
+            EXPECT_EQ(tweeling.opdracht ? tekst(*venster, "lblopdracht") : venster->windowTitle(), richting);
+            EXPECT_EQ(tekst(*venster, "lblAantal"), "Nog 20 oefeningen.");
+            std::array<int, 3> opVolgorde {};
+            for (int plaats = 1; plaats <= 3; ++plaats)
+                opVolgorde.at(static_cast<std::size_t>(Bron(*venster, plaats)->Tag() - 1))
+                    = Bron(*venster, plaats)->Getal();
+            EXPECT_TRUE(kleinNaarGroot ? opVolgorde[0] < opVolgorde[1] && opVolgorde[1] < opVolgorde[2]
+                                       : opVolgorde[0] > opVolgorde[1] && opVolgorde[1] > opVolgorde[2]);
+        }
+        Sleep(*venster, BronVoor(*venster, 1), 2);
+        klikTab(*venster, 0);
+        EXPECT_EQ(tekst(*venster, "lblUitslag"), tweeling.opdracht ? "Ajajajaj..." : "Nieuwe reeks !");
+        klikTab(*venster, 1);
+        EXPECT_EQ(tekst(*venster, "lblUitslag"), "Starten maar !");
+        EXPECT_EQ(achtergrond(*venster, "lblUitslag"), tweeling.opdracht ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    }
+}
+
+// A wrong drop reproaches and leaves everything in place; a right one praises and moves the number into its box;
+// after the third the pause runs on Timer1, and the fourth tick brings the next exercise and stops the timer.
+TEST_F(Ordenen, SlepenEnDePauze)
+{
+    const std::array<std::pair<const char*, const char*>, 3> teksten {
+        {{"Goed zo !", "Foutje..."}, {"Prima !", "Ajajajaj..."}, {"Juist !", "Oeps..."}}};
+    QWidget& venster = Start(Tweelingen[0], "10", "20");
+    NepSpeler speler;
+    for (int vak = 1; vak <= 3; ++vak) {
+        const int bron = BronVoor(venster, vak);
+        const int verkeerd = vak % 3 + 1;
+        EXPECT_TRUE(Sleep(venster, bron, verkeerd));
+        EXPECT_EQ(tekst(venster, "lblUitslag"), teksten[static_cast<std::size_t>(verkeerd - 1)].second);
+        EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(255, 0, 0));
+        EXPECT_TRUE(Bron(venster, bron)->isVisible());
+        const int getal = Bron(venster, bron)->Getal();
+        EXPECT_TRUE(Sleep(venster, bron, vak));
+        EXPECT_FALSE(Bron(venster, bron)->isVisible());
+        EXPECT_EQ(Vak(venster, vak)->accessibleName(), QString::number(getal));
+        EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 255, 0));
+        if (vak < 3) {
+            EXPECT_EQ(tekst(venster, "lblUitslag"), teksten[static_cast<std::size_t>(vak - 1)].first);
+            EXPECT_FALSE(Timer(venster)->isActive());
+            EXPECT_TRUE(speler.Slots().empty()) << "only the third drop sounds";
+        }
+    }
+    EXPECT_EQ(tekst(venster, "lblUitslag"), "Alledrie op de juiste plaats !");
+    EXPECT_EQ(speler.Slots().size(), 1U);
+    EXPECT_EQ(speler.Goed(), 1);
+    EXPECT_EQ(tekst(venster, "lblAantal"), "Nog 19 oefeningen.");
+    ASSERT_TRUE(Timer(venster)->isActive());
+    EXPECT_EQ(Timer(venster)->interval(), 500);
+    for (int tik = 1; tik <= 3; ++tik) {
+        Tik(venster);
+        EXPECT_EQ(tekst(venster, "lblUitslag"), "Alledrie op de juiste plaats !") << tik;
+    }
+    Tik(venster);
+    EXPECT_EQ(tekst(venster, "lblUitslag"), "Starten maar !");
+    EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 255, 0));
+    EXPECT_FALSE(Timer(venster)->isActive());
+    for (int plaats = 1; plaats <= 3; ++plaats) {
+        EXPECT_TRUE(Bron(venster, plaats)->isVisible());
+        EXPECT_EQ(Vak(venster, plaats)->accessibleName(), "");
+    }
+    EXPECT_EQ(focus(), Bron(venster, 1));
+}
+
+// A series of one exercise ends with its third drop, without praise or sound: "Klaar !" and the end question
+// without a result line; Ja shows the Setup page, Nee closes the window.
+TEST_F(Ordenen, EenOefeningEindigtMetDeVraag)
+{
+    for (const Antwoord keuze : {Antwoord::Ja, Antwoord::Nee}) {
+        QWidget& venster = Start(Tweelingen[0], "3", "1", false);
+        NepSpeler speler;
+        dialogen.antwoord(keuze);
+        for (int vak = 1; vak <= 3; ++vak)
+            Sleep(venster, BronVoor(venster, vak), vak);
+        EXPECT_TRUE(speler.Slots().empty());
+        EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\n\r\nNog eens ?");
+        EXPECT_EQ(dialogen.laatste().titel, "opnieuw ?");
+        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::JaNee);
+        if (keuze == Antwoord::Ja) {
+            EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
+            EXPECT_EQ(tekst(venster, "lblAantal"), "");
+            EXPECT_FALSE(Timer(venster)->isActive());
+            EXPECT_EQ(paginaVoor(venster), 0);
+            EXPECT_EQ(gekozenTab(venster), 0);
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(programma.OpenVensters(), QStringList());
+}
+
+// Without a mouse drag: Space on a source and a number key for the box, or a click on a source and one on a box,
+// act as a drop. A drop that does not come from the window's own sources is refused.
+TEST_F(Ordenen, ZonderSlepen)
+{
+    QWidget& venster = Start(Tweelingen[0], "10", "2");
+    EXPECT_EQ(focus(), Bron(venster, 1));
+    QTest::keyClick(focus(), Qt::Key_Space);
+    EXPECT_TRUE(Bron(venster, 1)->Gekozen());
+    const int verkeerd = Bron(venster, 1)->Tag() % 3 + 1;
+    QTest::keyClick(focus(), Qt::Key(Qt::Key_0 + verkeerd));
+    EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(255, 0, 0));
+    EXPECT_FALSE(Bron(venster, 1)->Gekozen());
+    for (int keer = 0; keer < 3; ++keer) {
+        auto* bron = qobject_cast<Sleepbron*>(focus());
+        ASSERT_TRUE(bron);
+        QTest::keyClick(bron, Qt::Key_Space);
+        QTest::keyClick(bron, Qt::Key(Qt::Key_0 + bron->Tag()), keer == 1 ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_FALSE(bron->isVisible());
+    }
+    EXPECT_EQ(tekst(venster, "lblUitslag"), "Alledrie op de juiste plaats !");
+    for (int tik = 0; tik < 4; ++tik)
+        Tik(venster);
+
+    QMimeData vreemd;
+    vreemd.setText(QString::number(BronVoor(venster, 1)));
+    EXPECT_FALSE(LaatVallen(Vak(venster, 1), vreemd));
+    EXPECT_EQ(tekst(venster, "lblUitslag"), "Starten maar !");
+
+    for (int vak = 3; vak >= 1; --vak) {
+        const int bron = BronVoor(venster, vak);
+        QTest::mouseClick(Bron(venster, bron), Qt::LeftButton);
+        QTest::mouseClick(Bron(venster, bron), Qt::LeftButton);
+        EXPECT_FALSE(Bron(venster, bron)->Gekozen()) << "a second click lets it go";
+        QTest::mouseClick(Vak(venster, vak), Qt::LeftButton);
+        EXPECT_TRUE(Bron(venster, bron)->isVisible());
+        QTest::mouseClick(Bron(venster, bron), Qt::LeftButton);
+        QTest::mouseClick(Vak(venster, vak), Qt::LeftButton);
+        EXPECT_FALSE(Bron(venster, bron)->isVisible());
+    }
+    EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\n\r\nNog eens ?");
+}
+
+// A maximum of 3 to 10 and at least one exercise, or a message and nothing starts.
+TEST_F(Ordenen, FouteInstellingen)
+{
+    const QString maximumFout = "Je maximum klopt niet.\r\nHet moet minstens 3,\r\nen maximum 10 zijn !";
+    const QString aantalFout = "Je aantal oefeningen klopt niet.";
+    const std::vector<std::tuple<QString, QString, QString>> gevallen {
+        {"2", "0", maximumFout}, {"10.2", "20", maximumFout}, {"10", "0.6", aantalFout}, {"10", "40000", aantalFout}};
+    for (const auto& [maximum, aantal, melding] : gevallen) {
+        SCOPED_TRACE((maximum + " " + aantal).toStdString());
+        QWidget& venster = Start(Tweelingen[1], maximum, aantal);
+        EXPECT_EQ(dialogen.laatste().prompt, melding);
+        EXPECT_EQ(dialogen.laatste().titel, ProgrammaTitel());
+        EXPECT_EQ(paginaVoor(venster), 0);
+        EXPECT_EQ(venster.windowTitle(), "Getallenrij Ordenen");
+    }
+    const auto voor = dialogen.meldingen().size();
+    QWidget& venster = Start(Tweelingen[1], "3", "2.6");
+    EXPECT_EQ(dialogen.meldingen().size(), voor);
+    EXPECT_EQ(tekst(venster, "lblAantal"), "Nog 3 oefeningen.");
+}
+
+} // namespace

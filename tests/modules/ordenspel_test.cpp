@@ -1,0 +1,76 @@
+#include "ordenen/ordenspel.h"
+#include "toeval.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using Afloop = Ordenspel::Afloop;
+
+// Three different numbers in 1..maximum, each tagged with its place in the asked order.
+TEST(Ordenspel, TagsInBeideRichtingen)
+{
+    ZaaiToeval(5);
+    for (const bool kleinNaarGroot : {true, false}) {
+        for (const int maximum : {3, 10}) {
+            Ordenspel spel;
+            std::set<int> getallen;
+            for (int oefening = 0; oefening < 200; ++oefening) {
+                spel.Start(maximum, 1, kleinNaarGroot);
+                std::array<int, 3> opVolgorde {};
+                for (int bron = 1; bron <= 3; ++bron) {
+                    ASSERT_TRUE(spel.Getal(bron) >= 1 && spel.Getal(bron) <= maximum);
+                    opVolgorde.at(static_cast<std::size_t>(spel.Tag(bron) - 1)) = spel.Getal(bron);
+                    getallen.insert(spel.Getal(bron));
+                }
+                ASSERT_TRUE(kleinNaarGroot ? opVolgorde[0] < opVolgorde[1] && opVolgorde[1] < opVolgorde[2]
+                                           : opVolgorde[0] > opVolgorde[1] && opVolgorde[1] > opVolgorde[2]);
+            }
+            EXPECT_EQ(std::ssize(getallen), maximum);
+        }
+    }
+}
+
+// A wrong drop changes nothing and a placed source cannot be placed again; after the third the game takes no drops
+// and brings the next exercise on the fourth tick. The last exercise ends without a pause, and a new start during
+// a pause gets no second exercise from it.
+TEST(Ordenspel, ZettenEnDePauze)
+{
+    ZaaiToeval(8);
+    Ordenspel spel;
+    EXPECT_EQ(spel.Laat(1, 1), Afloop::Niets) << "before any series";
+    spel.Start(10, 2, true);
+    EXPECT_EQ(spel.Laat(1, 3), Afloop::Fout);
+    EXPECT_EQ(spel.InVak(3), 0);
+    EXPECT_EQ(spel.Laat(1, 1), Afloop::Goed);
+    EXPECT_EQ(spel.Laat(1, 1), Afloop::Niets);
+    EXPECT_EQ(spel.Laat(3, 3), Afloop::Goed);
+    EXPECT_EQ(spel.Laat(2, 2), Afloop::Alledrie);
+    EXPECT_EQ(spel.Resterend(), "Nog 1 oefeningen.");
+    for (int tik = 1; tik <= 3; ++tik) {
+        EXPECT_FALSE(spel.Tik()) << tik;
+        EXPECT_EQ(spel.Laat(1, 1), Afloop::Niets);
+    }
+    EXPECT_NE(spel.InVak(2), 0);
+    EXPECT_TRUE(spel.Tik());
+    EXPECT_FALSE(spel.Geplaatst(1) || spel.Geplaatst(2) || spel.Geplaatst(3));
+    EXPECT_EQ(spel.InVak(2), 0);
+    EXPECT_FALSE(spel.Tik());
+    for (int vak = 1; vak <= 2; ++vak)
+        EXPECT_EQ(spel.Laat(vak, vak), Afloop::Goed);
+    EXPECT_EQ(spel.Laat(3, 3), Afloop::Einde);
+    EXPECT_FALSE(spel.Wachten());
+
+    spel.Start(5, 3, false);
+    for (int vak = 1; vak <= 3; ++vak)
+        spel.Laat(vak, vak);
+    ASSERT_TRUE(spel.Wachten());
+    spel.Start(5, 3, false);
+    EXPECT_EQ(spel.Resterend(), "Nog 3 oefeningen.");
+    for (int tik = 0; tik < 6; ++tik)
+        EXPECT_FALSE(spel.Tik());
+}
+
+} // namespace
