@@ -1,7 +1,7 @@
 #pragma once
 
 #include "getallenrij.h"
-#include "scorevenster/scorevenster.h"
+#include "scorevenster.h"
 
 class QLabel;
 class QLineEdit;

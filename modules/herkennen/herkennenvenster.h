@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scorevenster/scorevenster.h"
+#include "scorevenster.h"
 
 #include <array>
 
