@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra
   poppler-utils xvfb xauth
+  xdotool x11-apps imagemagick
 )
 
 missing=()
