@@ -4,6 +4,7 @@
 #include "geluid.h"
 #include "menubalk.h"
 #include "modulebeheer.h"
+#include "programmagegevens.h"
 #include "schaalbediening.h"
 #include "toeval.h"
 #include "twips.h"
@@ -20,13 +21,6 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-// The icons live in the shell library, whose resources are not registered on their own; the macro
-// must be used outside any namespace.
-static void LaadIconen()
-{
-    Q_INIT_RESOURCE(iconen);
-}
 
 QString Bijschrift(const QString& programma)
 {

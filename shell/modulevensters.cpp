@@ -1,9 +1,13 @@
 #include "modulevensters.h"
 
+#include "chronovenster.h"
 #include "drills/drillvenster.h"
 #include "frmprinten.h"
+#include "helpvenster.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "overvenster.h"
+#include "toets/toetsvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,8 +40,9 @@ Modulevensters StandaardModulevensters()
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
-        {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
-        {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
-        {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
+        {u"toets"_s, {Openwijze::Module, Maak<ToetsVenster>}}, // De 50-oefeningen-test
+        {u"algemeen"_s, {Openwijze::Module, Maak<HelpVenster>}},
+        {u"chrono"_s, {Openwijze::Ernaast, Maak<ChronoVenster>}},
+        {u"over"_s, {Openwijze::Ernaast, Maak<OverVenster>}},
     };
 }
