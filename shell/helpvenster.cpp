@@ -1,11 +1,14 @@
 #include "helpvenster.h"
 
+#include "twips.h"
 #include "venster.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -49,7 +52,18 @@ void HelpVenster::showEvent(QShowEvent* event)
 {
     if (!m_geplaatst) {
         m_geplaatst = true;
-        PlaatsVenster(this, {7695, 7215}, Plaatsing::MiddenBoven());
+        PlaatsVenster(this, PasInWerkruimte(QSize(7695, 7215)), Plaatsing::MiddenBoven());
     }
     QWidget::showEvent(event);
+}
+
+// A main window smaller than the page: the window takes the room there is, and the page scrolls.
+QSize HelpVenster::PasInWerkruimte(QSize twips) const
+{
+    const auto* kader = qobject_cast<const QMdiSubWindow*>(parentWidget());
+    if (!kader || !kader->mdiArea())
+        return twips;
+    const QMargins rand = kader->contentsMargins();
+    const QSize ruimte = kader->mdiArea()->viewport()->size().shrunkBy(rand);
+    return twips.boundedTo({Twips(ruimte.width()), Twips(ruimte.height())});
 }

@@ -18,6 +18,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QSize PasInWerkruimte(QSize twips) const;
+
     QTextBrowser* m_pagina; // WebBrowser1
     bool m_geplaatst = false;
 };

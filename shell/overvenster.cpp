@@ -20,6 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr int Breedte = 6600; // twips
+
 QFont SansSerif(qreal punten, bool vet)
 {
     QFont font(u"MS Sans Serif"_s);
@@ -100,7 +102,6 @@ OverVenster::OverVenster(Dialogen&, QWidget* parent)
     raster->addWidget(disclaimer, 5, 0, 1, 2);
     raster->addWidget(ok, 6, 1, Qt::AlignRight);
     raster->setColumnStretch(1, 1);
-    setFixedWidth(Pixels(6600));
 }
 
 void OverVenster::showEvent(QShowEvent* event)
@@ -109,10 +110,13 @@ void OverVenster::showEvent(QShowEvent* event)
     if (m_geplaatst)
         return;
     m_geplaatst = true;
+    // The texts wrap: the box gets the height they need at its width, and cannot be made smaller.
+    const QSize grootte(Pixels(Breedte), heightForWidth(Pixels(Breedte)));
+    setMinimumSize(grootte);
     auto* kader = qobject_cast<QMdiSubWindow*>(parentWidget());
     if (!kader || !kader->mdiArea())
         return;
-    kader->adjustSize();
+    kader->resize(grootte.grownBy(kader->contentsMargins()));
     const QSize ruimte = kader->mdiArea()->viewport()->size();
     kader->move(std::max(0, (ruimte.width() - kader->width()) / 2),
         std::max(0, (ruimte.height() - kader->height()) / 2 - Pixels(500)));

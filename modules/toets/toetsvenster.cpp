@@ -239,6 +239,7 @@ void ToetsVenster::MaakTestpagina()
         QStringLiteral("Hier zie je de oefeningen en de soort van oefening er achter. Klikken op de 'Stop'-knop "
                        "hieronder brengt je terug naar de Setup, zodat je nog eens kan proberen."));
     uitleg->setWordWrap(true);
+    uitleg->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPushButton* afdrukken = MaakKnop(pagina, QStringLiteral("cmdAfdrukken"), QStringLiteral("Afdrukken"));
     afdrukken->setToolTip(QStringLiteral("print de lijst"));
     QPushButton* pdf = MaakKnop(pagina, QStringLiteral("cmdPdf"), QStringLiteral("Bewaren als PDF"));
