@@ -1,7 +1,10 @@
 #include "aftelling.h"
+#include "hoofdvenster.h"
 #include "nepdialogen.h"
+#include "opstart.h"
 #include "programmagegevens.h"
 #include "splashvenster.h"
+#include "werkmap.h"
 #include "widgets.h"
 
 #include <QFrame>
@@ -112,4 +115,32 @@ TEST(SplashScherm, SmalSchermKrijgtEenWaarschuwing)
         EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
     }
     EXPECT_TRUE(vind<QTimer>(splash, "Timer1")->isActive());
+}
+
+// The real start: the main window is made during the countdown but not shown; a click on the start window shows
+// it at once, and there is exactly one.
+TEST(Opstart, KlikToontPreciesEenHoofdvenster)
+{
+    Werkmap map;
+    NepDialogen dialogen;
+    const Opstart opstart(dialogen);
+    QApplication::processEvents();
+    ASSERT_NE(opstart.Hoofd(), nullptr);
+    EXPECT_FALSE(opstart.Hoofd()->isVisible());
+    const auto zichtbaar = [](const QString& naam) {
+        return std::ranges::count_if(QApplication::topLevelWidgets(),
+            [&naam](const QWidget* w) { return w->objectName() == naam && w->isVisible(); });
+    };
+    ASSERT_EQ(zichtbaar("frmSplash"), 1);
+    QWidget* splash = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmSplash")
+            splash = w;
+    QTest::mouseClick(vind<QLabel>(*splash, "imgBeeld"), Qt::LeftButton);
+    EXPECT_EQ(zichtbaar("frmSplash"), 0);
+    EXPECT_EQ(zichtbaar("MDIForm1"), 1);
+    QTest::keyClick(splash, Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_EQ(zichtbaar("MDIForm1"), 1);
+    EXPECT_TRUE(dialogen.meldingen().empty());
 }
