@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -104,6 +105,13 @@ void Hoofdvenster::Opstarten()
 void Hoofdvenster::OpenVenster(const Modulevenster& venster)
 {
     std::unique_ptr<QWidget> nieuw = venster.maak(m_dialogen);
+    // There is one stopwatch and one About box: asked again, the open one comes to the front.
+    if (venster.wijze == Openwijze::Ernaast) {
+        if (QMdiSubWindow* al = ::OpenVenster(*m_werkruimte, nieuw->objectName())) {
+            m_werkruimte->setActiveSubWindow(al);
+            return;
+        }
+    }
     QWidget* open = nieuw.get();
     m_schaal->BereidVoor(open);
     if (venster.wijze == Openwijze::Module)

@@ -90,6 +90,8 @@ TEST(Chrono, KnoppenEnTijd)
     EXPECT_TRUE(Kader(chrono)->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(Kader(chrono)->geometry().topRight(), QPoint(programma.hoofd.werkruimte().viewport()->width() - 1, 0));
     EXPECT_EQ(programma.OpenVensters(), (QStringList {"frmChrono", "frmTwintig"}));
+    EXPECT_EQ(&programma.Open("chrono"), &chrono) << "one stopwatch";
+    EXPECT_EQ(programma.OpenVensters(), (QStringList {"frmChrono", "frmTwintig"}));
     auto* timer = vind<QTimer>(chrono, "Timer1");
     struct Stap
     {
