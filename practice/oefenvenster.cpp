@@ -174,6 +174,12 @@ void Oefenvenster::ToonPagina(int index)
     m_stapel->setCurrentIndex(index);
 }
 
+void Oefenvenster::ToonTab(int index)
+{
+    m_tabs->setCurrentIndex(index);
+    ToonPagina(index);
+}
+
 int Oefenvenster::PaginaVoor() const
 {
     return m_stapel->currentIndex();

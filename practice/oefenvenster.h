@@ -62,6 +62,8 @@ public:
     void KlikTab(int index);
     // Brings a page to the front; the tab header is left as it is.
     void ToonPagina(int index);
+    // The tab header and its page, without the tab's reaction.
+    void ToonTab(int index);
     int PaginaVoor() const;
     QWidget* Pagina(int index) const { return m_paginas.at(static_cast<std::size_t>(index)); }
 

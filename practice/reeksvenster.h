@@ -1,17 +1,23 @@
 #pragma once
 
+#include "foutjes.h"
 #include "oefenvenster.h"
 #include "opgave.h"
 #include "reeks.h"
 
+#include <deque>
 #include <variant>
 
 class Antwoordrij;
+class QLabel;
+class QPushButton;
+class QScrollArea;
 class Scorebord;
 
 // The base of the typed-answer modules: the tab frame with a series behind its tabs, its Oefening page showing
 // the exercise row over the score strip. A module adds its Setup page, its checks and how it makes one exercise;
-// the rest follows from the variants.
+// the rest follows from the variants. At the end of a series the page lists the exercises answered wrong, and the
+// Setup page offers to practise exactly those again ("Foutjes oefenen (n)") until a setting changes.
 class Reeksvenster : public Oefenvenster
 {
     Q_OBJECT
@@ -27,8 +33,14 @@ protected:
     virtual Opgave MaakOefening() = 0;
     // After the series was reset by a tab; for module state that lives as long as a series.
     virtual void ReeksGereset() { }
+    // The kind of an exercise, for the score per kind at the end; empty: the module has no kinds.
+    virtual QString Soort(const Opgave&) const { return {}; }
 
     const Reeks& reeks() const { return m_reeks; }
+    // The button that practises the last series' mistakes; the module places it on its Setup page.
+    QPushButton* FoutjesKnop() const { return m_foutjesKnop; }
+
+    void showEvent(QShowEvent* event) override;
 
 private:
     void SetupGekozen() final;
@@ -39,9 +51,20 @@ private:
     void ControleerOplossing(const QString& antwoord);
     void EindeReeks();
     QString Fouttekst() const;
+    void BeginReeks(int aantal);
+    void OefenFoutjes();
+    void ToonFoutjes();
+    void VergeetFoutjes();
+    void VolgInstellingen();
 
     Reeks m_reeks;
     Antwoordrij* m_rij;
     Scorebord* m_bord;
+    QScrollArea* m_foutenvlak;
+    QLabel* m_foutenlijst;
+    QPushButton* m_foutjesKnop;
     Opgave m_opgave;
+    Foutjes m_foutjes;
+    std::deque<Opgave> m_herhaling; // the mistakes still to come in a series of mistakes
+    bool m_instellingenGevolgd = false;
 };

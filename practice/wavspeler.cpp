@@ -1,169 +1,114 @@
 #include "wavspeler.h"
 
 #include <QAudioSink>
+#include <QBuffer>
 #include <QMediaDevices>
-
-#include <sndfile.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <vector>
+#include <QMutex>
+#include <QTimer>
 
 namespace {
 
-// Mono and stereo at any rate a sound card plays, at most a minute: this bounds the memory a decoded
-// image can take whatever its header claims.
-constexpr int MeesteKanalen = 2;
-constexpr int HoogsteSamplerate = 192000;
-constexpr sf_count_t LangsteDuurInSeconden = 60;
-constexpr sf_count_t FramesPerBlok = 4096;
+// When the sink has handed its last bytes to the sound server, the end of the sound is still queued there, and
+// releasing the sink would cut it off; so a sink is released this long after its sound should have ended.
+constexpr qint64 NaloopMs = 1000;
 
-// libsndfile reads the image through these callbacks, so a sound never has to be written to disk.
-struct Geheugenlezer
-{
-    const QByteArray* beeld;
-    sf_count_t positie = 0;
-};
+// How long closing waits for the output thread.
+constexpr int WachtBijSluitenMs = 2000;
 
-Geheugenlezer& Lezer(void* data)
+// One sound on its way out. Every sound gets a sink of its own: a QAudioSink started again after a stop shrinks its
+// buffer on PulseAudio with every start, until it plays nothing. The buffer is declared first, so that the sink,
+// which reads from it until its very end, is destroyed first.
+struct Klank
 {
-    return *static_cast<Geheugenlezer*>(data);
-}
-
-sf_count_t Lengte(void* data)
-{
-    return Lezer(data).beeld->size();
-}
-
-sf_count_t Zoek(sf_count_t verschuiving, int vanaf, void* data)
-{
-    Geheugenlezer& lezer = Lezer(data);
-    const sf_count_t lengte = lezer.beeld->size();
-    // Bounding the offset first keeps the sum below from overflowing on a corrupt header.
-    if (verschuiving < -lengte || verschuiving > lengte)
-        return -1;
-    const sf_count_t basis = vanaf == SEEK_CUR ? lezer.positie : vanaf == SEEK_END ? lengte : 0;
-    if (basis + verschuiving < 0)
-        return -1;
-    lezer.positie = basis + verschuiving;
-    return lezer.positie;
-}
-
-sf_count_t Lees(void* doel, sf_count_t aantal, void* data)
-{
-    Geheugenlezer& lezer = Lezer(data);
-    const sf_count_t over = std::max<sf_count_t>(0, lezer.beeld->size() - lezer.positie);
-    const sf_count_t n = std::clamp<sf_count_t>(aantal, 0, over);
-    if (n > 0)
-        std::memcpy(doel, lezer.beeld->constData() + lezer.positie, static_cast<std::size_t>(n));
-    lezer.positie += n;
-    return n;
-}
-
-sf_count_t Schrijf(const void*, sf_count_t, void*)
-{
-    return 0;
-}
-
-sf_count_t Positie(void* data)
-{
-    return Lezer(data).positie;
-}
-
-struct SluitGeluid
-{
-    void operator()(SNDFILE* bestand) const { sf_close(bestand); }
-};
-
-// Read as float and converted here: libsndfile turns float files into shorts without scaling, which is silence.
-void VoegToe(QByteArray& samples, const std::vector<float>& blok, sf_count_t aantal)
-{
-    const qsizetype begin = samples.size();
-    samples.resize(begin + static_cast<qsizetype>(aantal * static_cast<sf_count_t>(sizeof(std::int16_t))));
-    auto* doel = reinterpret_cast<std::int16_t*>(samples.data() + begin);
-    for (sf_count_t i = 0; i < aantal; ++i) {
-        const long waarde = std::lrint(blok[static_cast<std::size_t>(i)] * 32768.0f);
-        doel[i] = static_cast<std::int16_t>(std::clamp<long>(waarde, INT16_MIN, INT16_MAX));
+    Klank(const QAudioDevice& apparaat, const PcmGeluid& geluid)
+        : uitvoer(apparaat, geluid.formaat)
+    {
+        buffer.setData(geluid.samples);
+        buffer.open(QIODevice::ReadOnly);
+        uitvoer.start(&buffer);
     }
-}
 
-QByteArray LeesSamples(SNDFILE* bestand, const SF_INFO& info)
-{
-    const sf_count_t meesteFrames = LangsteDuurInSeconden * info.samplerate;
-    std::vector<float> blok(static_cast<std::size_t>(FramesPerBlok * info.channels));
-    QByteArray samples;
-    for (sf_count_t frames = 0; frames < meesteFrames;) {
-        const sf_count_t gelezen = sf_readf_float(bestand, blok.data(), std::min(FramesPerBlok, meesteFrames - frames));
-        if (gelezen <= 0)
-            break;
-        VoegToe(samples, blok, gelezen * info.channels);
-        frames += gelezen;
-    }
-    return samples;
-}
+    QBuffer buffer;
+    QAudioSink uitvoer;
+};
 
 } // namespace
 
-std::optional<PcmGeluid> DecodeerWav(const QByteArray& beeld)
+// The part of the player that lives in the output thread. Only Vraag is called from another thread.
+class Geluidsuitvoer : public QObject
 {
-    if (beeld.isEmpty())
-        return std::nullopt;
-    SF_VIRTUAL_IO io {Lengte, Zoek, Lees, Schrijf, Positie};
-    Geheugenlezer lezer {&beeld};
-    SF_INFO info {};
-    const std::unique_ptr<SNDFILE, SluitGeluid> bestand(sf_open_virtual(&io, SFM_READ, &info, &lezer));
-    if (!bestand || info.channels < 1 || info.channels > MeesteKanalen || info.samplerate < 1
-        || info.samplerate > HoogsteSamplerate)
-        return std::nullopt;
+public:
+    Geluidsuitvoer()
+        : m_naloop(this)
+    {
+        m_naloop.setSingleShot(true);
+        connect(&m_naloop, &QTimer::timeout, this, &Geluidsuitvoer::Stop);
+    }
+    ~Geluidsuitvoer() override { Stop(); }
 
-    PcmGeluid geluid;
-    geluid.samples = LeesSamples(bestand.get(), info);
-    const qsizetype bytesPerFrame = info.channels * static_cast<qsizetype>(sizeof(std::int16_t));
-    geluid.frames = geluid.samples.size() / bytesPerFrame;
-    if (geluid.frames == 0)
-        return std::nullopt;
-    geluid.formaat.setSampleRate(info.samplerate);
-    geluid.formaat.setChannelCount(info.channels);
-    geluid.formaat.setSampleFormat(QAudioFormat::Int16);
-    return geluid;
-}
+    // Asks for a sound. Only the last one asked for counts: when the output is held up, the sounds asked for
+    // meanwhile do not pile up, and one wake-up is pending at most.
+    void Vraag(const PcmGeluid& geluid)
+    {
+        QMutexLocker slot(&m_slot);
+        const bool gewekt = m_gevraagd.has_value();
+        m_gevraagd = geluid;
+        if (!gewekt)
+            QMetaObject::invokeMethod(this, &Geluidsuitvoer::SpeelGevraagd, Qt::QueuedConnection);
+    }
+
+private:
+    void SpeelGevraagd()
+    {
+        Stop();
+        const PcmGeluid geluid = Neem();
+        const QAudioDevice apparaat = QMediaDevices::defaultAudioOutput();
+        if (geluid.frames == 0 || apparaat.isNull() || !apparaat.isFormatSupported(geluid.formaat))
+            return;
+        m_klank = std::make_unique<Klank>(apparaat, geluid);
+        m_naloop.start(static_cast<int>(geluid.formaat.durationForFrames(geluid.frames) / 1000 + NaloopMs));
+    }
+
+    PcmGeluid Neem()
+    {
+        QMutexLocker slot(&m_slot);
+        return std::exchange(m_gevraagd, std::nullopt).value_or(PcmGeluid {});
+    }
+
+    // A sink's destructor runs pending events, so the sink leaves m_klank before it is destroyed.
+    void Stop()
+    {
+        m_naloop.stop();
+        std::unique_ptr<Klank> klank = std::move(m_klank);
+        klank.reset();
+    }
+
+    QMutex m_slot;
+    std::optional<PcmGeluid> m_gevraagd;
+    std::unique_ptr<Klank> m_klank;
+    QTimer m_naloop;
+};
 
 // Nothing is opened here: the audio output is made at the first sound, so start-up pays nothing for it.
-WavSpeler::WavSpeler() = default;
-
-WavSpeler::~WavSpeler() = default;
-
-// The sink stops its own feeding timer when the buffer runs out, so a finished sound costs nothing; it is not
-// stopped then, because at that moment the end of the sound is still queued in the sound server.
-void WavSpeler::Speel(const QByteArray& wav)
+WavSpeler::WavSpeler()
+    : m_draad(std::make_unique<QThread>())
+    , m_uitvoer(new Geluidsuitvoer)
 {
-    Stop();
-    const std::optional<PcmGeluid> geluid = DecodeerWav(wav);
-    if (!geluid || !ZorgVoorUitvoer(geluid->formaat))
-        return;
-    m_buffer.setData(geluid->samples);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_uitvoer->start(&m_buffer);
+    m_uitvoer->moveToThread(m_draad.get());
+    QObject::connect(m_draad.get(), &QThread::finished, m_uitvoer, &QObject::deleteLater);
+    m_draad->start();
 }
 
-void WavSpeler::Stop()
+WavSpeler::~WavSpeler()
 {
-    if (m_uitvoer)
-        m_uitvoer->stop();
-    m_buffer.close();
+    m_draad->quit();
+    // A sound server that hangs can hold the thread in a call that never returns. The program is closing then, and
+    // the thread is left behind rather than keeping the program from ending.
+    if (!m_draad->wait(QDeadlineTimer(WachtBijSluitenMs)))
+        static_cast<void>(m_draad.release());
 }
 
-// A sink plays one format on one device; it is made again only when either changes.
-bool WavSpeler::ZorgVoorUitvoer(const QAudioFormat& formaat)
+void WavSpeler::Speel(int, const PcmGeluid& geluid)
 {
-    const QAudioDevice apparaat = QMediaDevices::defaultAudioOutput();
-    if (apparaat.isNull() || !apparaat.isFormatSupported(formaat))
-        return false;
-    if (m_uitvoer && apparaat == m_apparaat && m_uitvoer->format() == formaat)
-        return true;
-    m_uitvoer = std::make_unique<QAudioSink>(apparaat, formaat);
-    m_apparaat = apparaat;
-    return true;
+    m_uitvoer->Vraag(geluid);
 }

@@ -10,6 +10,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra
   poppler-utils xvfb xauth
+  pulseaudio pulseaudio-utils
+  appstream desktop-file-utils
   xdotool x11-apps imagemagick
 )
 

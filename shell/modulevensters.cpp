@@ -2,10 +2,10 @@
 
 #include "chronovenster.h"
 #include "drills/drillvenster.h"
-#include "frmprinten.h"
 #include "helpvenster.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "oefenbladvenster.h"
 #include "overvenster.h"
 #include "toets/toetsvenster.h"
 
@@ -39,7 +39,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"toets"_s, {Openwijze::Module, Maak<ToetsVenster>}}, // De 50-oefeningen-test
         {u"algemeen"_s, {Openwijze::Module, Maak<HelpVenster>}},
         {u"chrono"_s, {Openwijze::Ernaast, Maak<ChronoVenster>}},

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -83,6 +84,7 @@ void Drillvenster::MaakSetup(BereikIndex bereik)
 
     m_aantal = MaakGetalvak(pagina, QStringLiteral("txtAantal"), QStringLiteral("20"));
     QHBoxLayout* aantal = MaakGetalregel(pagina, QString::fromUtf8(namen.aantalLabel), m_aantal);
+    aantal->addWidget(FoutjesKnop());
 
     auto* layout = new QVBoxLayout(pagina);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -147,6 +149,12 @@ Opgave Drillvenster::MaakOefening()
 bool Drillvenster::AlGemaakt(const std::string& som) const
 {
     return std::ranges::find(m_gemaakteOefeningen, som) != m_gemaakteOefeningen.end();
+}
+
+// The kind code after the range in the description: "100/TE-E=T".
+QString Drillvenster::Soort(const Opgave& opgave) const
+{
+    return QString::fromStdString(opgave.Omschrijving).section(u'/', 1);
 }
 
 void Drillvenster::ReeksGereset()

@@ -26,6 +26,7 @@ private:
     std::variant<Melding, int> ControleerInstellingen() override;
     Opgave MaakOefening() override;
     void ReeksGereset() override;
+    QString Soort(const Opgave& opgave) const override;
 
     void MaakSetup(BereikIndex bereik);
     QLayout* MaakGroep(const Soortgroep& groep, int kolommen, QWidget* pagina);

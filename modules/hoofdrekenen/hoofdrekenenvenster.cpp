@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -43,6 +44,7 @@ void HoofdrekenenVenster::MaakSetup()
     raster->addWidget(m_max, 1, 2);
     raster->addWidget(new QLabel(QStringLiteral("aantal oefeningen :"), pagina), 2, 1);
     raster->addWidget(m_aantal, 2, 2);
+    raster->addWidget(FoutjesKnop(), 4, 0, 1, 3, Qt::AlignRight);
     raster->setRowStretch(3, 1);
     raster->setColumnStretch(2, 1);
 }

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -57,6 +58,7 @@ void MaalDeelVenster::MaakSetup()
     raster->addWidget(tafels, 0, 0, 3, 1);
     raster->addWidget(bewerkingen, 0, 1);
     raster->addLayout(aantal, 1, 1);
+    raster->addWidget(FoutjesKnop(), 3, 0, 1, 2, Qt::AlignRight);
     raster->setRowStretch(2, 1);
     raster->setColumnStretch(1, 1);
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QRegularExpression>
+
 #include <set>
 #include <tuple>
 
@@ -192,6 +195,54 @@ TEST_F(DrillTest, EenNieuweReeksBegintOpNul)
             EXPECT_EQ(tweede.size(), 9U);
         }
     }
+}
+
+// Behind the end question the page lists the mistakes with their answers and the score per kind; after Ja the
+// Setup page offers exactly those to practise again, each once, and forgets them when a setting changes.
+TEST_F(DrillTest, FoutjesOefenen)
+{
+    QWidget& venster = Start("twintig", "chkOefening", {0, 1}, 10);
+    std::multiset<QString> fout;
+    for (int n = 10; n >= 1; --n) {
+        const bool goed = n % 3 != 0;
+        if (!goed)
+            fout.insert(Som(venster) + "=" + Juist(venster));
+        if (n == 1)
+            dialogen.antwoord(Antwoord::Ja);
+        antwoord(venster, goed ? Juist(venster) : "0");
+    }
+    const QString lijst = tekst(venster, "lblFoutjes");
+    for (const QString& som : fout)
+        EXPECT_TRUE(lijst.contains(som)) << lijst.toStdString();
+    EXPECT_TRUE(lijst.contains(QRegularExpression("T\\+E : \\d+ op \\d+"))) << lijst.toStdString();
+    auto* knop = vind<QPushButton>(venster, "cmdFoutjes");
+    ASSERT_TRUE(knop->isVisible());
+    EXPECT_EQ(knop->text(), "Foutjes oefenen (3)");
+    EXPECT_EQ(botsingen(venster), QStringList());
+
+    klik(knop);
+    EXPECT_EQ(paginaVoor(venster), 1);
+    EXPECT_EQ(gekozenTab(venster), 1);
+    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 3 oefeningen");
+    std::multiset<QString> herhaald;
+    for (int i = 0; i < 3; ++i) {
+        herhaald.insert(Som(venster) + "=" + Juist(venster));
+        if (i == 2)
+            dialogen.antwoord(Antwoord::Ja);
+        antwoord(venster, Juist(venster));
+    }
+    EXPECT_EQ(herhaald, fout);
+    EXPECT_TRUE(tekst(venster, "lblFoutjes").startsWith("Geen foutjes !\n"));
+    EXPECT_FALSE(knop->isVisible());
+
+    // A new mistake, then a changed setting: the offer is gone.
+    klikTab(venster, 1);
+    dialogen.antwoord(Antwoord::Ja);
+    for (int i = 0; i < 10; ++i)
+        antwoord(venster, i == 0 ? "0" : Juist(venster));
+    EXPECT_EQ(knop->text(), "Foutjes oefenen (1)");
+    klik(vind<QCheckBox>(venster, "chkOefening(1)"));
+    EXPECT_FALSE(knop->isVisible());
 }
 
 } // namespace

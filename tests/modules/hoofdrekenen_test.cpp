@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <set>
@@ -66,6 +67,10 @@ TEST_F(Hoofdrekenen, StandaardReeksEnDeEindvraag)
             }
         }
         EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 15 op 20\r\n\r\nNog eens ?");
+        if (keuze == Antwoord::Ja) {
+            EXPECT_EQ(vind<QPushButton>(venster, "cmdFoutjes")->text(), "Foutjes oefenen (5)");
+            EXPECT_EQ(botsingen(venster), QStringList());
+        }
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(programma.OpenVensters(), QStringList());

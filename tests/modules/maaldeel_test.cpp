@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include <map>
 #include <set>
 #include <tuple>
@@ -92,6 +94,8 @@ TEST_F(MaalDeel, ReeksMetEenTafelTotHetEinde)
         EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 27 op 40\r\n\r\nNog eens ?");
         EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
         EXPECT_EQ(tekst(venster, "lblUitslag"), "Klaar !");
+        EXPECT_EQ(vind<QPushButton>(venster, "cmdFoutjes")->text(), "Foutjes oefenen (13)");
+        EXPECT_EQ(botsingen(venster), QStringList());
     }
 }
 

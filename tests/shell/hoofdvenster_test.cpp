@@ -213,13 +213,16 @@ TEST_F(HoofdvensterTest, AfsluitenVraagtDeSluitknopNiet)
 TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
 {
     QDir().mkpath(u"sound"_s);
-    Werkmap::Schrijf(u"sound/fout10.wav"_s, "fout");
+    // A WAV of four samples: 16-bit mono at 22,050 Hz.
+    Werkmap::Schrijf(u"sound/fout10.wav"_s,
+        QByteArray::fromHex("524946462c00000057415645666d7420100000000100010022560000"
+                            "44ac00000200100064617461080000000010002000300040"));
     const Hoofdvenster met(dialogen);
-    EXPECT_EQ(Geluid(20), "fout");
+    EXPECT_EQ(Geluid(20).frames, 4);
     QDir(u"sound"_s).removeRecursively();
     const Hoofdvenster zonder(dialogen);
     for (int slot = 1; slot <= 20; ++slot)
-        EXPECT_TRUE(Geluid(slot).isEmpty()) << slot;
+        EXPECT_EQ(Geluid(slot).frames, 0) << slot;
     EXPECT_TRUE(dialogen.meldingen().empty());
 }
 
