@@ -12,7 +12,7 @@ PACKAGES=(
   poppler-utils xvfb xauth
   pulseaudio pulseaudio-utils
   appstream desktop-file-utils
-  libgif-dev xdotool imagemagick
+  libgif-dev xdotool x11-apps imagemagick
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "geluid.h"
 #include "menubalk.h"
 #include "modulebeheer.h"
+#include "programmagegevens.h"
 #include "schaalbediening.h"
 #include "toeval.h"
 #include "twips.h"
@@ -14,19 +15,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-// The icons live in the shell library, whose resources are not registered on their own; the macro
-// must be used outside any namespace.
-static void LaadIconen()
-{
-    Q_INIT_RESOURCE(iconen);
-}
 
 QString Bijschrift(const QString& programma)
 {
@@ -110,6 +105,13 @@ void Hoofdvenster::Opstarten()
 void Hoofdvenster::OpenVenster(const Modulevenster& venster)
 {
     std::unique_ptr<QWidget> nieuw = venster.maak(m_dialogen);
+    // There is one stopwatch and one About box: asked again, the open one comes to the front.
+    if (venster.wijze == Openwijze::Ernaast) {
+        if (QMdiSubWindow* al = ::OpenVenster(*m_werkruimte, nieuw->objectName())) {
+            m_werkruimte->setActiveSubWindow(al);
+            return;
+        }
+    }
     QWidget* open = nieuw.get();
     m_schaal->BereidVoor(open);
     if (venster.wijze == Openwijze::Module)

@@ -7,6 +7,7 @@
 #include "wavspeler.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <QTranslator>
 
@@ -22,11 +23,10 @@ int main(int argc, char* argv[])
     QtDialogen dialogen;
     WavSpeler speler;
     ZetGeluidsspeler(&speler);
-    Hoofdvenster venster(dialogen);
-    QApplication::setWindowIcon(venster.windowIcon());
-    ZetMeetpunt(venster);
-    venster.show();
-    // For measuring the start-up: quit as soon as the main window is on screen.
+    Opstart opstart(dialogen);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconen/tallora.svg")));
+    ZetMeetpunt(opstart.Splash(), [&opstart]() -> QMainWindow& { return opstart.SlaOver(); });
+    // For measuring the start-up: quit as soon as the first window is on screen and the main window is made.
     if (qEnvironmentVariableIsSet("TALLORA_QUIT_AFTER_SHOW"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     const int afloop = QApplication::exec();

@@ -94,15 +94,20 @@ void OpenVoorMeting(QMainWindow& venster, const QStringList& delen)
 
 } // namespace
 
-void ZetMeetpunt(QMainWindow& venster)
+void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow&()>& naarHoofdvenster)
 {
     const QString meetpunt = qEnvironmentVariable("TALLORA_MEETPUNT");
     if (meetpunt.isEmpty())
         return;
     const QStringList delen = meetpunt.split(u':');
-    new Eerstetekening(venster, "getekend", [&venster, delen] {
+    if (delen.value(0) == QLatin1String("eerste")) {
+        new Eerstetekening(eersteVenster, "getekend", [] { QCoreApplication::quit(); });
+        return;
+    }
+    QMainWindow& hoofd = naarHoofdvenster();
+    new Eerstetekening(hoofd, "getekend", [&hoofd, delen] {
         if (delen.value(0) == QLatin1String("open"))
-            OpenVoorMeting(venster, delen);
+            OpenVoorMeting(hoofd, delen);
         else
             QCoreApplication::quit();
     });

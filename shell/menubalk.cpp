@@ -38,9 +38,9 @@ const std::vector<Hoofdmenu>& MenuIndeling()
                 {u"honderdduizend"_s, u"Tot honderdduizend"_s}}},
         {u"extra"_s, u"&Extra"_s,
             {{u"puzzel"_s, u"Puzzel"_s}, {u"race"_s, u"Rekenrace"_s}, {u"oefenbladen"_s, u"Oefenbladen"_s},
-                {u"tss4"_s, u"-"_s}, {u"ToonWerkbalk"_s, u"Werkbalk tonen"_s}, {u"chrono"_s, u"Chronometer"_s},
-                {u"tss5"_s, u"-"_s}, {u"groter"_s, u"Groter"_s}, {u"kleiner"_s, u"Kleiner"_s},
-                {u"gewonegrootte"_s, u"Gewone grootte"_s}}},
+                {u"toets"_s, u"De 50-oefeningen-test"_s}, {u"tss4"_s, u"-"_s}, {u"ToonWerkbalk"_s, u"Werkbalk tonen"_s},
+                {u"chrono"_s, u"Chronometer"_s}, {u"tss5"_s, u"-"_s}, {u"groter"_s, u"Groter"_s},
+                {u"kleiner"_s, u"Kleiner"_s}, {u"gewonegrootte"_s, u"Gewone grootte"_s}}},
         {u"help"_s, u"&Help"_s, {{u"algemeen"_s, u"Algemeen"_s}, {u"over"_s, u"Over Tallora"_s}}},
         {u"afsluiten"_s, u"&Afsluiten"_s, {}},
     };

@@ -21,6 +21,15 @@ void SluitAlleModules(QMdiArea& werkruimte)
     }
 }
 
+QMdiSubWindow* OpenVenster(const QMdiArea& werkruimte, const QString& naam)
+{
+    for (QMdiSubWindow* sub : werkruimte.subWindowList()) {
+        if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == naam)
+            return sub;
+    }
+    return nullptr;
+}
+
 QMdiSubWindow* ToonVenster(QMdiArea& werkruimte, std::unique_ptr<QWidget> venster)
 {
     if (!venster)

@@ -1,14 +1,18 @@
 #include "modulevensters.h"
 
 #include "aanvullen/aanvullenvenster.h"
+#include "chronovenster.h"
 #include "drills/drillvenster.h"
+#include "helpvenster.h"
 #include "herkennen/herkennenvenster.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
 #include "oefenbladvenster.h"
 #include "ordenen/ordenenvenster.h"
+#include "overvenster.h"
 #include "puzzel/puzzelvenster.h"
 #include "splitsen/splitsenvenster.h"
+#include "toets/toetsvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -46,8 +50,9 @@ Modulevensters StandaardModulevensters()
         {u"puzzel"_s, {Openwijze::Module, Maak<PuzzelVenster>}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
-        {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
-        {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
-        {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout
+        {u"toets"_s, {Openwijze::Module, Maak<ToetsVenster>}}, // De 50-oefeningen-test
+        {u"algemeen"_s, {Openwijze::Module, Maak<HelpVenster>}},
+        {u"chrono"_s, {Openwijze::Ernaast, Maak<ChronoVenster>}},
+        {u"over"_s, {Openwijze::Ernaast, Maak<OverVenster>}},
     };
 }

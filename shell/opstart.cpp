@@ -1,7 +1,11 @@
 #include "opstart.h"
 
+#include "hoofdvenster.h"
+#include "splashvenster.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -11,4 +15,35 @@ bool LaadQtVertaling(QTranslator& vertaler)
     if (!vertaler.load(u"qtbase_nl"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QCoreApplication::installTranslator(&vertaler);
+}
+
+Opstart::Opstart(Dialogen& dialogen)
+    : m_dialogen(dialogen)
+    , m_splash(std::make_unique<SplashVenster>(dialogen, [this] {
+        MaakHoofdvenster();
+        m_hoofd->show();
+    }))
+{
+    m_splash->show();
+    QTimer::singleShot(0, m_splash.get(), [this] { MaakHoofdvenster(); });
+}
+
+Opstart::~Opstart() = default;
+
+QWidget& Opstart::Splash() const
+{
+    return *m_splash;
+}
+
+Hoofdvenster& Opstart::SlaOver()
+{
+    m_splash->close();
+    MaakHoofdvenster();
+    return *m_hoofd;
+}
+
+void Opstart::MaakHoofdvenster()
+{
+    if (!m_hoofd)
+        m_hoofd = std::make_unique<Hoofdvenster>(m_dialogen);
 }

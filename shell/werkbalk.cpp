@@ -33,7 +33,8 @@ const std::vector<std::vector<Werkbalkknop>>& WerkbalkIndeling()
             {u"tienduizend"_s, u"tienduizend"_s, u"Rekenen tot tienduizend"_s},
             {u"honderdduizend"_s, u"honderdduizend"_s, u"Rekenen tot honderdduizend"_s}},
         {{u"puzzel"_s, u"puzzel"_s, u"Puzzel"_s}, {u"race"_s, u"race"_s, u"Rekenrace"_s},
-            {u"printen"_s, u"oefenbladen"_s, u"Oefenbladen maken en afdrukken"_s}},
+            {u"printen"_s, u"oefenbladen"_s, u"Oefenbladen maken en afdrukken"_s},
+            {u"test"_s, u"toets"_s, u"De 50-oefeningen-test"_s}},
         {{u"help"_s, u"algemeen"_s, u"Help"_s}, {u"afsluiten"_s, u"afsluiten"_s, u"Afsluiten"_s}},
     };
     return indeling;

@@ -87,10 +87,9 @@ void ZetA4(QPagedPaintDevice& apparaat)
         apparaat.setPageSize(QPageSize(QPageSize::A4));
 }
 
-QString Documentnaam(const BladGegevens& blad, Printversie versie)
+Printstuk Bladstuk(const BladGegevens& blad, Printversie versie)
 {
-    const QString naam = QStringLiteral("Oefenblad ") + blad.Titel;
-    return versie == Printversie::Oplossingen ? naam + QStringLiteral(" (oplossingen)") : naam;
+    return {MaakPrintModel(blad, versie), Bladnaam(blad, versie)};
 }
 
 } // namespace
@@ -144,34 +143,48 @@ std::unique_ptr<QPrinter> StandaardPrinter()
 PrintUitslag PrintBlad(
     const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer)
 {
-    const PrintModel model = MaakPrintModel(blad, versie);
-    const std::unique_ptr<QPrinter> apparaat = printer ? printer() : nullptr;
-    QString reden = QStringLiteral("Er is geen printer gevonden.");
-    if (apparaat) {
-        apparaat->setDocName(Documentnaam(blad, versie));
-        if (apparaat->isValid() && TekenBlad(model, *apparaat))
-            return PrintUitslag::Afgedrukt;
-        reden = QStringLiteral("Het afdrukken is mislukt.");
-    }
-    const Antwoord antwoord
-        = dialogen.Melding(ouder, reden + RegelEinde + QStringLiteral("Wil je het oefenblad als PDF-bestand bewaren ?"),
-            ProgrammaTitel(), Knoppen::JaNee, Icoon::Vraag);
-    if (antwoord != Antwoord::Ja)
-        return PrintUitslag::NietAfgedrukt;
-    return BewaarBladAlsPdfMetDialoog(blad, versie, dialogen, ouder) ? PrintUitslag::AlsPdfBewaard
-                                                                     : PrintUitslag::NietAfgedrukt;
+    return PrintStuk(Bladstuk(blad, versie), dialogen, ouder, printer);
 }
 
 bool BewaarBladAlsPdf(const BladGegevens& blad, Printversie versie, const QString& pad)
+{
+    return BewaarStukAlsPdf(Bladstuk(blad, versie), pad);
+}
+
+bool BewaarBladAlsPdfMetDialoog(const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
+{
+    return BewaarStukAlsPdfMetDialoog(Bladstuk(blad, versie), dialogen, ouder);
+}
+
+PrintUitslag PrintStuk(const Printstuk& stuk, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer)
+{
+    const std::unique_ptr<QPrinter> apparaat = printer ? printer() : nullptr;
+    QString reden = QStringLiteral("Er is geen printer gevonden.");
+    if (apparaat) {
+        apparaat->setDocName(stuk.naam);
+        if (apparaat->isValid() && TekenBlad(stuk.model, *apparaat))
+            return PrintUitslag::Afgedrukt;
+        reden = QStringLiteral("Het afdrukken is mislukt.");
+    }
+    const Antwoord antwoord = dialogen.Melding(ouder,
+        reden + RegelEinde + QStringLiteral("Wil je ") + stuk.hetWat + QStringLiteral(" als PDF-bestand bewaren ?"),
+        ProgrammaTitel(), Knoppen::JaNee, Icoon::Vraag);
+    if (antwoord != Antwoord::Ja)
+        return PrintUitslag::NietAfgedrukt;
+    return BewaarStukAlsPdfMetDialoog(stuk, dialogen, ouder) ? PrintUitslag::AlsPdfBewaard
+                                                             : PrintUitslag::NietAfgedrukt;
+}
+
+bool BewaarStukAlsPdf(const Printstuk& stuk, const QString& pad)
 {
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly))
         return false;
     {
         QPdfWriter pdf(&bestand);
-        pdf.setTitle(Documentnaam(blad, versie));
+        pdf.setTitle(stuk.naam);
         pdf.setCreator(ProgrammaTitel());
-        if (!TekenBlad(MaakPrintModel(blad, versie), pdf)) {
+        if (!TekenBlad(stuk.model, pdf)) {
             bestand.cancelWriting();
             return false;
         }
@@ -179,17 +192,16 @@ bool BewaarBladAlsPdf(const BladGegevens& blad, Printversie versie, const QStrin
     return bestand.commit();
 }
 
-bool BewaarBladAlsPdfMetDialoog(const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
+bool BewaarStukAlsPdfMetDialoog(const Printstuk& stuk, Dialogen& dialogen, QWidget* ouder)
 {
-    const QString voorstel
-        = VoorgesteldeBestandsnaam(blad, versie, QStringLiteral("pdf"), QDateTime::currentDateTime());
+    const QString voorstel = VoorgesteldPad(stuk.naam, QStringLiteral("pdf"), QDateTime::currentDateTime());
     // Without its folder the dialog would open in the current directory, which is the program's folder.
     QDir().mkpath(QFileInfo(voorstel).absolutePath());
     const QString pad = dialogen.BewaarAls(
-        ouder, QStringLiteral("Oefenblad bewaren als PDF"), voorstel, QStringLiteral("PDF-bestanden (*.pdf)"));
+        ouder, stuk.Wat + QStringLiteral(" bewaren als PDF"), voorstel, QStringLiteral("PDF-bestanden (*.pdf)"));
     if (pad.isEmpty())
         return false;
-    if (BewaarBladAlsPdf(blad, versie, pad))
+    if (BewaarStukAlsPdf(stuk, pad))
         return true;
     dialogen.Melding(ouder,
         QStringLiteral("Het PDF-bestand kon niet bewaard worden :") + RegelEinde + QDir::toNativeSeparators(pad),

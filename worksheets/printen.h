@@ -67,3 +67,18 @@ bool BewaarBladAlsPdf(const BladGegevens& blad, Printversie versie, const QStrin
 
 // Asks where to save the PDF (proposing a name in the documents folder) and says so when it fails.
 bool BewaarBladAlsPdfMetDialoog(const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder);
+
+// A page that is printed and saved like a sheet: the sheet itself, or another list of exercises.
+struct Printstuk
+{
+    PrintModel model;
+    QString naam; // the document's name, and the start of the file name proposed for its PDF
+    QString hetWat = QStringLiteral("het oefenblad"); // how a question names it
+    QString Wat = QStringLiteral("Oefenblad"); // how a title names it
+};
+
+// PrintBlad, BewaarBladAlsPdf and BewaarBladAlsPdfMetDialoog for any page.
+PrintUitslag PrintStuk(
+    const Printstuk& stuk, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer = StandaardPrinter);
+bool BewaarStukAlsPdf(const Printstuk& stuk, const QString& pad);
+bool BewaarStukAlsPdfMetDialoog(const Printstuk& stuk, Dialogen& dialogen, QWidget* ouder);

@@ -128,15 +128,22 @@ PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie)
 QString VoorgesteldeBestandsnaam(
     const BladGegevens& blad, Printversie versie, const QString& extensie, const QDateTime& moment)
 {
-    QStringList delen {QStringLiteral("Oefenblad")};
-    const QString titel = VeiligeNaam(blad.Titel);
-    if (!titel.isEmpty())
-        delen << titel;
+    return VoorgesteldPad(Bladnaam(blad, versie), extensie, moment);
+}
+
+QString Bladnaam(const BladGegevens& blad, Printversie versie)
+{
+    QString naam = QStringLiteral("Oefenblad ") + blad.Titel;
     if (versie == Printversie::Oplossingen)
-        delen << QStringLiteral("oplossingen");
-    delen << moment.toString(QStringLiteral("yyyy-MM-dd HH.mm"));
+        naam += QStringLiteral(" oplossingen");
+    return naam;
+}
+
+QString VoorgesteldPad(const QString& naam, const QString& extensie, const QDateTime& moment)
+{
+    const QString bestand = VeiligeNaam(naam + u' ' + moment.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
     QString map = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (map.isEmpty())
         map = QDir::homePath();
-    return QDir(map).filePath(delen.join(u' ') + u'.' + extensie);
+    return QDir(map).filePath(bestand + u'.' + extensie);
 }

@@ -44,3 +44,10 @@ PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie);
 // "Oefenblad Optellen oplossingen 2024-05-01 14.30.pdf"; extensie without the dot.
 QString VoorgesteldeBestandsnaam(
     const BladGegevens& blad, Printversie versie, const QString& extensie, const QDateTime& moment);
+
+// What a saved sheet is called, without moment and extension: "Oefenblad Optellen oplossingen".
+QString Bladnaam(const BladGegevens& blad, Printversie versie);
+
+// A file name in the user's documents folder: the name without the characters a file name cannot hold, the
+// moment and the extension.
+QString VoorgesteldPad(const QString& naam, const QString& extensie, const QDateTime& moment);

@@ -42,6 +42,7 @@ const std::vector<Item> items {
     {u"puzzel"_s, u"puzzel"_s, u"frmPuzzel"_s},
     {u"race"_s, u"race"_s, u"frmRekenrace"_s},
     {u"oefenbladen"_s, u"printen"_s, u"frmPrinten"_s},
+    {u"toets"_s, u"test"_s, u"frmTest"_s},
     {u"algemeen"_s, u"help"_s, u"frmHelp"_s},
     {u"chrono"_s, {}, u"frmChrono"_s},
     {u"over"_s, {}, u"frmAbout"_s},
@@ -91,7 +92,10 @@ protected:
 // module, and the next module closes only the module.
 TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
 {
-    Hoofdvenster venster(dialogen, MetStandins(gesloten));
+    Modulevensters vensters = MetStandins(gesloten);
+    vensters.at(u"algemeen"_s).maak
+        = [this](Dialogen&) { return std::make_unique<Meldvenster>(u"frmHelp"_s, gesloten); };
+    Hoofdvenster venster(dialogen, vensters);
     venster.show();
     ZaaiToeval(21);
     for (const Item& item : items) {
@@ -121,7 +125,7 @@ TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
         indeling << (actie->isSeparator() ? u"|"_s : Werkbalk(venster)->widgetForAction(actie)->objectName());
     EXPECT_EQ(indeling.join(u' ').toStdString(),
         "GBHerkennen GBOrdenen GBVissen | GROrdenen GRAanvullen | Splitsen | Hoofdrekenen Tafels | twintig honderd "
-        "duizend tienduizend honderdduizend | puzzel race printen | help afsluiten");
+        "duizend tienduizend honderdduizend | puzzel race printen test | help afsluiten");
     gesloten.clear();
     Actie(venster, u"chrono"_s)->trigger();
     Actie(venster, u"over"_s)->trigger();
