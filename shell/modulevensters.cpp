@@ -4,6 +4,7 @@
 #include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "vissen/gbvissenvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,7 +23,7 @@ Modulevensters StandaardModulevensters()
     return {
         {u"gbordenen"_s, {Openwijze::Module, {}}}, // frmGBOrdenen
         {u"gbherkennen"_s, {Openwijze::Module, {}}}, // frmGBHerkennen
-        {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
+        {u"gbvissen"_s, {Openwijze::Module, Maak<GBVissenVenster>}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, {}}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, {}}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, {}}}, // frmSplitsen

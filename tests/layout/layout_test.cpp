@@ -15,8 +15,8 @@ namespace {
 TEST(Layout, ElkVensterPastOpElkePagina)
 {
     Programma programma;
-    const QStringList menus {
-        "vierbewerkingen", "maaldeel", "twintig", "honderd", "duizend", "tienduizend", "honderdduizend", "oefenbladen"};
+    const QStringList menus {"vierbewerkingen", "maaldeel", "twintig", "honderd", "duizend", "tienduizend",
+        "honderdduizend", "oefenbladen", "gbvissen"};
     for (const QString& menu : menus) {
         SCOPED_TRACE(menu.toStdString());
         QWidget& open = programma.Open(menu);
