@@ -4,6 +4,7 @@
 #include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "race/rekenracevenster.h"
 #include "vissen/gbvissenvenster.h"
 
 using namespace Qt::StringLiterals;
@@ -35,7 +36,7 @@ Modulevensters StandaardModulevensters()
         {u"tienduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Tienduizend>}}, // Tot tienduizend
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
-        {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
+        {u"race"_s, {Openwijze::Module, Maak<RekenraceVenster>}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono

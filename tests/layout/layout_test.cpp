@@ -16,7 +16,7 @@ TEST(Layout, ElkVensterPastOpElkePagina)
 {
     Programma programma;
     const QStringList menus {"vierbewerkingen", "maaldeel", "twintig", "honderd", "duizend", "tienduizend",
-        "honderdduizend", "oefenbladen", "gbvissen"};
+        "honderdduizend", "oefenbladen", "gbvissen", "race"};
     for (const QString& menu : menus) {
         SCOPED_TRACE(menu.toStdString());
         QWidget& open = programma.Open(menu);
