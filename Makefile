@@ -8,7 +8,7 @@ export QT_QPA_PLATFORM ?= offscreen
 # Paths inside the checkout are hashed relative to it, so clones share the compiler cache.
 export CCACHE_BASEDIR ?= $(CURDIR)
 
-.PHONY: run test deps build build-asan unit unit-asan format bench clean
+.PHONY: run test deps build build-asan unit unit-asan format bench prestaties clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -40,6 +40,10 @@ test: unit unit-asan
 
 bench: build
 	./$(BUILD)/bench/tallora_bench
+
+# The performance budget against a bare Qt window, under a virtual display (docs/performance.md).
+prestaties: build
+	env -u QT_QPA_PLATFORM xvfb-run -a ./$(BUILD)/bench/prestaties $(BUILD) 5
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

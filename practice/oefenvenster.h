@@ -59,7 +59,7 @@ public:
 
     // What a click on a tab does: the window's reaction to it, then the tab header shows it and its page comes
     // to the front, unless the reaction refused (a series that could not start keeps the Setup page in front).
-    void KlikTab(int index);
+    Q_INVOKABLE void KlikTab(int index);
     // Brings a page to the front; the tab header is left as it is.
     void ToonPagina(int index);
     // The tab header and its page, without the tab's reaction.

@@ -35,6 +35,7 @@ Scorebord::Scorebord(QWidget* parent, const QString& uitslag)
     ZetAchtergrond(m_uitslag, Lichtblauw);
     m_aantal->setMargin(4);
     ZetAchtergrond(m_aantal, Lichtgroen);
+    m_aantal->hide();
 
     auto* stand = new QHBoxLayout;
     stand->addWidget(m_resultaat);
@@ -75,7 +76,9 @@ void Scorebord::ToonResultaat(const QString& tekst)
     m_resultaat->setText(tekst);
 }
 
+// An empty line would still show its coloured background.
 void Scorebord::ToonResterend(const QString& tekst)
 {
     m_aantal->setText(tekst);
+    m_aantal->setVisible(!tekst.isEmpty());
 }

@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra
   poppler-utils xvfb xauth
   pulseaudio pulseaudio-utils
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "dialogen.h"
 #include "hoofdvenster.h"
 #include "lettertypen.h"
+#include "meetpunt.h"
 #include "opstart.h"
 #include "qtdialogen.h"
 #include "wavspeler.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     ZetGeluidsspeler(&speler);
     Hoofdvenster venster(dialogen);
     QApplication::setWindowIcon(venster.windowIcon());
+    ZetMeetpunt(venster);
     venster.show();
     // For measuring the start-up: quit as soon as the main window is on screen.
     if (qEnvironmentVariableIsSet("TALLORA_QUIT_AFTER_SHOW"))

@@ -1,9 +1,9 @@
 #include "modulevensters.h"
 
 #include "drills/drillvenster.h"
-#include "frmprinten.h"
 #include "hoofdrekenen/hoofdrekenenvenster.h"
 #include "maaldeel/maaldeelvenster.h"
+#include "oefenbladvenster.h"
 #include "race/rekenracevenster.h"
 #include "vissen/gbvissenvenster.h"
 
@@ -37,7 +37,7 @@ Modulevensters StandaardModulevensters()
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, {}}}, // frmPuzzel
         {u"race"_s, {Openwijze::Module, Maak<RekenraceVenster>}}, // frmRekenrace
-        {u"oefenbladen"_s, {Openwijze::Module, Maak<frmPrinten>}}, // Oefenbladen
+        {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"algemeen"_s, {Openwijze::Module, {}}}, // frmHelp
         {u"chrono"_s, {Openwijze::Ernaast, {}}}, // frmChrono
         {u"over"_s, {Openwijze::Ernaast, {}}}, // frmAbout

@@ -21,9 +21,13 @@ FALLBACK = "Comic Sans MS"
 PLACEHOLDER = "\u2002" * 5  # what Word puts in an empty text form field
 STAMP = (2024, 1, 1, 0, 0, 0)
 
+# A4 with narrow side margins, so that the widest exercise ("100000-50000" at 18 pt is 123 pt) and the
+# widest answer ("= 100000") fit on one line with a digit to spare.
+PAGE_WIDTH = 11906
+SIDE_MARGIN = 794
 # Column widths in twips of the exercise tables: exercise, "= answer", exercise, "= answer".
-COLUMNS = (2500, 2035, 2500, 2036)
-INDENT = 567
+COLUMNS = (3080, 2079, 3080, 2079)
+assert sum(COLUMNS) == PAGE_WIDTH - 2 * SIDE_MARGIN
 
 
 def run_props(size, bold=False, underline=False):
@@ -59,7 +63,7 @@ class Fields:
 
 
 def paragraph(content, spacing_after=0):
-    ppr = f'<w:pPr><w:spacing w:after="{spacing_after}"/><w:ind w:left="{INDENT}"/></w:pPr>'
+    ppr = f'<w:pPr><w:spacing w:after="{spacing_after}"/></w:pPr>'
     return f"<w:p>{ppr}{content}</w:p>"
 
 
@@ -80,7 +84,7 @@ def block(fields, first_slot, rpr):
             cells.append(cell(COLUMNS[2 * column + 1],
                               text_run("= ", rpr) + fields.field(f"opl{slot}", rpr)))
         rows.append('<w:tr><w:trPr><w:trHeight w:val="600"/></w:trPr>' + "".join(cells) + "</w:tr>")
-    props = (f'<w:tblPr><w:tblW w:w="{sum(COLUMNS)}" w:type="dxa"/><w:tblInd w:w="{INDENT}" w:type="dxa"/>'
+    props = (f'<w:tblPr><w:tblW w:w="{sum(COLUMNS)}" w:type="dxa"/><w:tblInd w:w="0" w:type="dxa"/>'
              f'<w:tblBorders>{borders}</w:tblBorders><w:tblLayout w:type="fixed"/></w:tblPr>')
     return f"<w:tbl>{props}<w:tblGrid>{grid}</w:tblGrid>{''.join(rows)}</w:tbl>"
 
@@ -98,9 +102,9 @@ def document_xml():
         body.append(block(fields, first_slot, exercise))
     body.append(paragraph(""))
     body.append(paragraph(fields.field("resultaat", run_props(22, bold=True))))
-    section = ('<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>'
-               '<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="567" '
-               'w:footer="567" w:gutter="0"/></w:sectPr>')
+    section = (f'<w:sectPr><w:pgSz w:w="{PAGE_WIDTH}" w:h="16838"/>'
+               f'<w:pgMar w:top="1134" w:right="{SIDE_MARGIN}" w:bottom="1134" w:left="{SIDE_MARGIN}" '
+               'w:header="567" w:footer="567" w:gutter="0"/></w:sectPr>')
     return (f'{DECL}<w:document xmlns:w="{W}" xmlns:r="{R}"><w:body>'
             f'{"".join(body)}{section}</w:body></w:document>')
 

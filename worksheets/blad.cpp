@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
-void MaakTeksten(BladGegevens& blad)
+QString Tekst(const BladOpgave& opgave)
 {
-    blad.MaxLengte = 0;
-    for (BladOpgave& opgave : blad.Opgaven) {
-        opgave.Tekst = QString::number(opgave.Links) + opgave.Bewerking + QString::number(opgave.Rechts);
-        blad.MaxLengte = std::max<std::int16_t>(blad.MaxLengte, static_cast<std::int16_t>(opgave.Tekst.size()));
-    }
+    return QString::number(opgave.Links) + opgave.Bewerking + QString::number(opgave.Rechts);
+}
+
+int MaxLengte(const BladGegevens& blad)
+{
+    qsizetype langste = 0;
+    for (const BladOpgave& opgave : blad.Opgaven)
+        langste = std::max(langste, Tekst(opgave).size());
+    return static_cast<int>(langste);
 }

@@ -13,7 +13,6 @@ struct BladOpgave
     std::int64_t Uitkomst = 0;
     QString Bewerking;
     QString Sleutel; // Links & Bewerking & Rechts without blanks; only used to refuse repeats
-    QString Tekst; // display text, rebuilt by MaakTeksten
 };
 
 constexpr int BladAantal = 30;
@@ -24,8 +23,10 @@ struct BladGegevens
     std::array<BladOpgave, BladAantal> Opgaven {};
     QString Titel;
     QString Ondertitel;
-    std::int16_t MaxLengte = 0; // length of the longest Tekst; used by the printed layout
 };
 
-// Tekst(i) = Links & Bewerking & Rechts for every slot; MaxLengte = the longest (0 if all empty).
-void MaakTeksten(BladGegevens& blad);
+// The display text of an exercise: Links, Bewerking and Rechts without blanks, e.g. "7x3".
+QString Tekst(const BladOpgave& opgave);
+
+// The length of the longest display text of the sheet (0 if all are empty); the printed "=" columns follow it.
+int MaxLengte(const BladGegevens& blad);

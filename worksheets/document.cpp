@@ -7,10 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -63,12 +67,29 @@ bool LeesDeel(Sjabloon& s)
     return volledig;
 }
 
-DocumentFout Open(const QString& pad, Sjabloon& s)
+// Only a regular file of a template's size is read: a pipe would block the window, a device never
+// ends and a huge file would freeze it. O_NONBLOCK keeps the open itself from waiting on a pipe.
+DocumentFout LeesBestand(const QString& pad, QByteArray& bytes)
 {
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
+    const int fd = ::open(QFile::encodeName(pad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QFile bestand;
+    if (fd < 0 || !bestand.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         return DocumentFout::SjabloonOntbreekt;
-    s.bytes = bestand.readAll();
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return DocumentFout::GeenBestand;
+    if (info.st_size > MaxSjabloonGrootte)
+        return DocumentFout::TeGroot;
+    // The file may grow after fstat: never read more than the limit.
+    bytes = bestand.read(MaxSjabloonGrootte + 1);
+    return bytes.size() > MaxSjabloonGrootte ? DocumentFout::TeGroot : DocumentFout::Geen;
+}
+
+DocumentFout OpenArchief(Sjabloon& s)
+{
     // libzip would take an empty file for an empty archive.
     if (s.bytes.isEmpty())
         return DocumentFout::GeenZip;
@@ -127,7 +148,7 @@ std::optional<QString> Waarde(const std::string& naam, const BladGegevens& blad,
     for (int i = 0; i < BladAantal; ++i) {
         const BladOpgave& opgave = blad.Opgaven[static_cast<std::size_t>(i)];
         if (naam == "oef" + std::to_string(i))
-            return opgave.Tekst;
+            return Tekst(opgave);
         if (naam == "opl" + std::to_string(i))
             return opgaven ? QString() : Tekst(opgave.Uitkomst);
     }
@@ -146,13 +167,32 @@ QByteArray LeesBron(zip_source_t* bron)
     return gelezen == static_cast<zip_int64_t>(info.size) ? bytes : QByteArray();
 }
 
-// Replaces the document part; every other entry is copied unchanged by libzip.
-DocumentFout OpenEnLees(const QString& pad, Sjabloon& s, pugi::xml_document& xml, std::vector<Formveld>& velden)
+// Reads a document from its bytes: the archive, its document part and the form fields in it.
+DocumentFout Lees(Sjabloon& s, pugi::xml_document& xml, std::vector<Formveld>& velden)
 {
-    const DocumentFout fout = Open(pad, s);
+    const DocumentFout fout = OpenArchief(s);
     return fout == DocumentFout::Geen ? LeesXml(s, xml, velden) : fout;
 }
 
+DocumentFout LeesPad(const QString& pad, Sjabloon& s, pugi::xml_document& xml, std::vector<Formveld>& velden)
+{
+    const DocumentFout fout = LeesBestand(pad, s.bytes);
+    return fout == DocumentFout::Geen ? Lees(s, xml, velden) : fout;
+}
+
+// A template whose marks lie where filling cannot keep them (an end mark inside a text, say) gives a
+// document that the reader refuses or that has other fields: such a document never counts as made.
+bool LeestTerug(const QByteArray& bytes, const std::vector<Formveld>& velden)
+{
+    Sjabloon terug;
+    terug.bytes = bytes;
+    pugi::xml_document xml;
+    std::vector<Formveld> gelezen;
+    return Lees(terug, xml, gelezen) == DocumentFout::Geen
+        && std::ranges::equal(velden, gelezen, {}, &Formveld::Naam, &Formveld::Naam);
+}
+
+// Replaces the document part; every other entry is copied unchanged by libzip.
 QByteArray NieuwArchief(Sjabloon& s, const std::string& xml)
 {
     zip_source_t* deel = zip_source_buffer(s.zip.get(), xml.data(), xml.size(), 0);
@@ -166,17 +206,43 @@ QByteArray NieuwArchief(Sjabloon& s, const std::string& xml)
     return LeesBron(s.bron.get());
 }
 
-bool Schrijf(const QByteArray& bytes, const QString& doel)
+enum class Nieuw { Geschreven, Bezet, Mislukt };
+
+// NewOnly creates the file exclusively (O_EXCL): any existing entry, a dangling link included, makes it
+// fail, so nothing is written over a file or through a link.
+Nieuw SchrijfNieuw(const QByteArray& bytes, const QString& pad)
 {
-    QSaveFile bestand(doel);
-    return !bytes.isEmpty() && bestand.open(QIODevice::WriteOnly) && bestand.write(bytes) == bytes.size()
-        && bestand.commit();
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::NewOnly)) {
+        const QFileInfo info(pad);
+        return info.exists() || info.isSymLink() ? Nieuw::Bezet : Nieuw::Mislukt;
+    }
+    const bool geschreven = bestand.write(bytes) == bytes.size() && bestand.flush();
+    bestand.close();
+    if (geschreven && bestand.error() == QFileDevice::NoError)
+        return Nieuw::Geschreven;
+    bestand.remove();
+    return Nieuw::Mislukt;
 }
 
-bool IsZelfdeBestand(const QString& a, const QString& b)
+QString GenummerdeNaam(const QString& naam, int nummer)
 {
-    const QString echtA = QFileInfo(a).canonicalFilePath();
-    return !echtA.isEmpty() && echtA == QFileInfo(b).canonicalFilePath();
+    if (nummer == 1)
+        return naam;
+    const QFileInfo info(naam);
+    return QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(nummer).arg(info.suffix());
+}
+
+// The first free name of the series naam, "naam (2)", ...; empty when none could be written.
+QString SchrijfOnderVrijeNaam(const QByteArray& bytes, const QString& map, const QString& naam)
+{
+    for (int nummer = 1; nummer < 1000; ++nummer) {
+        const QString pad = QDir(map).filePath(GenummerdeNaam(naam, nummer));
+        const Nieuw uitslag = SchrijfNieuw(bytes, pad);
+        if (uitslag != Nieuw::Bezet)
+            return uitslag == Nieuw::Geschreven ? pad : QString();
+    }
+    return {};
 }
 
 } // namespace
@@ -190,6 +256,10 @@ QString Foutmelding(DocumentFout fout, const QString& sjabloon, const QString& d
         return {};
     case DocumentFout::SjabloonOntbreekt:
         return QStringLiteral("Het sjabloon is niet gevonden of kan niet gelezen worden :") + bron;
+    case DocumentFout::GeenBestand:
+        return QStringLiteral("Het sjabloon is geen gewoon bestand :") + bron;
+    case DocumentFout::TeGroot:
+        return QStringLiteral("Het sjabloon is te groot (meer dan %1 MB) :").arg(MaxSjabloonGrootte >> 20) + bron;
     case DocumentFout::GeenZip:
         return QStringLiteral("Het sjabloon is geen geldig Word-document (.docx) :") + bron;
     case DocumentFout::GeenDocument:
@@ -209,23 +279,37 @@ QString SjabloonPad()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/data/oefenblad.docx");
 }
 
-DocumentFout VulDocument(BladGegevens& blad, Printversie versie, const QString& sjabloon, const QString& doel)
+Documentmap KiesDocumentmap()
 {
-    MaakTeksten(blad);
+    for (const auto plaats : {QStandardPaths::DocumentsLocation, QStandardPaths::TempLocation}) {
+        const QString map = QStandardPaths::writableLocation(plaats);
+        if (!map.isEmpty() && QDir().mkpath(map) && QFileInfo(map).isWritable())
+            return {map, plaats == QStandardPaths::TempLocation};
+    }
+    return {};
+}
+
+Documentuitslag VulDocument(
+    const BladGegevens& blad, Printversie versie, const QString& sjabloon, const QString& map, const QString& naam)
+{
     Sjabloon s;
     pugi::xml_document xml;
     std::vector<Formveld> velden;
-    if (const DocumentFout fout = OpenEnLees(sjabloon, s, xml, velden); fout != DocumentFout::Geen)
-        return fout;
+    if (const DocumentFout fout = LeesPad(sjabloon, s, xml, velden); fout != DocumentFout::Geen)
+        return {fout, {}};
     for (Formveld& veld : velden) {
         if (const std::optional<QString> waarde = Waarde(veld.Naam, blad, versie))
             ZetResultaat(veld, XmlTekst(*waarde));
     }
     std::ostringstream uit;
     xml.save(uit, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    if (IsZelfdeBestand(doel, sjabloon))
-        return DocumentFout::DoelNietSchrijfbaar;
-    return Schrijf(NieuwArchief(s, uit.str()), doel) ? DocumentFout::Geen : DocumentFout::DoelNietSchrijfbaar;
+    const QByteArray bytes = NieuwArchief(s, uit.str());
+    if (bytes.isEmpty())
+        return {DocumentFout::DoelNietSchrijfbaar, {}};
+    if (!LeestTerug(bytes, velden))
+        return {DocumentFout::BeschadigdVeld, {}};
+    const QString pad = SchrijfOnderVrijeNaam(bytes, map, naam);
+    return {pad.isEmpty() ? DocumentFout::DoelNietSchrijfbaar : DocumentFout::Geen, pad};
 }
 
 std::vector<std::pair<QString, QString>> LeesVelden(const QString& docx, DocumentFout* fout)
@@ -233,7 +317,7 @@ std::vector<std::pair<QString, QString>> LeesVelden(const QString& docx, Documen
     Sjabloon s;
     pugi::xml_document xml;
     std::vector<Formveld> velden;
-    const DocumentFout uitslag = OpenEnLees(docx, s, xml, velden);
+    const DocumentFout uitslag = LeesPad(docx, s, xml, velden);
     if (fout)
         *fout = uitslag;
     std::vector<std::pair<QString, QString>> namen;

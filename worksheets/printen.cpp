@@ -28,22 +28,6 @@ QFont Lettertype(const QString& familie, int grootte, bool vet, bool onderstreep
     return font;
 }
 
-struct GeplaatstItem
-{
-    QFont font;
-    double x = 0;
-    QString tekst;
-};
-
-// A line measured on the device: where each item starts, how high the line is and where its baseline lies.
-struct GemetenRegel
-{
-    std::vector<GeplaatstItem> items;
-    double hoogte = 0;
-    double stijging = 0;
-    double breedte = 0;
-};
-
 // Where a column starts: the average character width of the font in force when the tab was made.
 double KolomX(const QString& familie, const PrintItem& item, const QPaintDevice& apparaat)
 {
@@ -54,6 +38,14 @@ double KolomX(const QString& familie, const PrintItem& item, const QPaintDevice&
         * QFontMetricsF(Lettertype(familie, grootte, item.Vet, item.Onderstreept), &apparaat).averageCharWidth();
 }
 
+// A line measured on the device: its items placed, its height and the distance to its baseline.
+struct GemetenRegel
+{
+    GetekendeRegel regel;
+    double hoogte = 0;
+    double stijging = 0;
+};
+
 GemetenRegel MeetRegel(const QString& familie, const PrintRegel& regel, const QPaintDevice& apparaat)
 {
     GemetenRegel gemeten;
@@ -61,25 +53,35 @@ GemetenRegel MeetRegel(const QString& familie, const PrintRegel& regel, const QP
         const QFontMetricsF maten(Lettertype(familie, regel.Grootte, regel.Vet, regel.Onderstreept), &apparaat);
         gemeten.hoogte = maten.lineSpacing();
         gemeten.stijging = maten.ascent();
-        return gemeten;
     }
     for (const PrintItem& item : regel.Items) {
         const QFont font = Lettertype(familie, item.Grootte, item.Vet, item.Onderstreept);
         const QFontMetricsF maten(font, &apparaat);
         // A column left of the previous item's end must not print over it.
-        const double x = std::max(KolomX(familie, item, apparaat), gemeten.breedte);
-        gemeten.items.push_back({font, x, item.Tekst});
-        gemeten.breedte = x + maten.horizontalAdvance(item.Tekst);
+        const double x = std::max(KolomX(familie, item, apparaat), gemeten.regel.Breedte);
+        gemeten.regel.Items.push_back({font, x, item.Tekst});
+        gemeten.regel.Breedte = x + maten.horizontalAdvance(item.Tekst);
         gemeten.hoogte = std::max(gemeten.hoogte, maten.lineSpacing());
         gemeten.stijging = std::max(gemeten.stijging, maten.ascent());
     }
     return gemeten;
 }
 
+// The shrink that makes a line end at the right margin; 1 when it fits.
+double RegelSchaal(const GetekendeRegel& regel, double breedte)
+{
+    if (regel.Breedte <= breedte)
+        return 1;
+    const double begin = regel.Begin() < breedte ? regel.Begin() : 0;
+    return (breedte - begin) / (regel.Breedte - begin);
+}
+
+// Side margins of 10 mm: the widest rows (an eight-character exercise in size 20 with a four-digit
+// answer in the right column) need 187 mm.
 void ZetA4(QPagedPaintDevice& apparaat)
 {
     const QPageLayout a4(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 15, 10, 15), QPageLayout::Millimeter);
     // A printer that cannot print that close to the edge keeps its own margins.
     if (!apparaat.setPageLayout(a4))
         apparaat.setPageSize(QPageSize(QPageSize::A4));
@@ -93,30 +95,40 @@ QString Documentnaam(const BladGegevens& blad, Printversie versie)
 
 } // namespace
 
-bool TekenBlad(const PrintModel& model, QPagedPaintDevice& apparaat)
+Printpagina MaakPrintpagina(const PrintModel& model, QPagedPaintDevice& apparaat)
 {
     ZetA4(apparaat);
+    Printpagina pagina;
+    pagina.Vlak = apparaat.pageLayout().paintRectPixels(apparaat.logicalDpiX()).size();
+    double y = 0;
+    for (const PrintRegel& regel : model.Regels) {
+        GemetenRegel gemeten = MeetRegel(model.Lettertype, regel, apparaat);
+        gemeten.regel.Basislijn = y + gemeten.stijging;
+        y += gemeten.hoogte;
+        pagina.Regels.push_back(std::move(gemeten.regel));
+    }
+    pagina.Schaal = y > pagina.Vlak.height() ? pagina.Vlak.height() / y : 1.0;
+    for (GetekendeRegel& regel : pagina.Regels)
+        regel.Schaal = RegelSchaal(regel, pagina.Vlak.width() / pagina.Schaal);
+    return pagina;
+}
+
+bool TekenBlad(const PrintModel& model, QPagedPaintDevice& apparaat)
+{
+    const Printpagina pagina = MaakPrintpagina(model, apparaat);
     QPainter painter;
     if (!painter.begin(&apparaat))
         return false;
-    std::vector<GemetenRegel> regels;
-    double breedte = 0;
-    double hoogte = 0;
-    for (const PrintRegel& regel : model.Regels) {
-        regels.push_back(MeetRegel(model.Lettertype, regel, apparaat));
-        breedte = std::max(breedte, regels.back().breedte);
-        hoogte += regels.back().hoogte;
-    }
-    const QRectF vlak = apparaat.pageLayout().paintRectPixels(apparaat.logicalDpiX());
-    const double schaal = std::min({1.0, breedte > 0 ? vlak.width() / breedte : 1.0, vlak.height() / hoogte});
-    painter.scale(schaal, schaal);
-    double y = 0;
-    for (const GemetenRegel& regel : regels) {
-        for (const GeplaatstItem& item : regel.items) {
-            painter.setFont(item.font);
-            painter.drawText(QPointF(item.x, y + regel.stijging), item.tekst);
+    painter.scale(pagina.Schaal, pagina.Schaal);
+    for (const GetekendeRegel& regel : pagina.Regels) {
+        painter.save();
+        painter.translate(regel.Begin(), regel.Basislijn);
+        painter.scale(regel.Schaal, regel.Schaal);
+        for (const GetekendItem& item : regel.Items) {
+            painter.setFont(item.Lettertype);
+            painter.drawText(QPointF(item.X - regel.Begin(), 0), item.Tekst);
         }
-        y += regel.hoogte;
+        painter.restore();
     }
     return painter.end();
 }
@@ -130,7 +142,7 @@ std::unique_ptr<QPrinter> StandaardPrinter()
 }
 
 PrintUitslag PrintBlad(
-    BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer)
+    const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder, const PrinterBron& printer)
 {
     const PrintModel model = MaakPrintModel(blad, versie);
     const std::unique_ptr<QPrinter> apparaat = printer ? printer() : nullptr;
@@ -150,7 +162,7 @@ PrintUitslag PrintBlad(
                                                                      : PrintUitslag::NietAfgedrukt;
 }
 
-bool BewaarBladAlsPdf(BladGegevens& blad, Printversie versie, const QString& pad)
+bool BewaarBladAlsPdf(const BladGegevens& blad, Printversie versie, const QString& pad)
 {
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly))
@@ -167,7 +179,7 @@ bool BewaarBladAlsPdf(BladGegevens& blad, Printversie versie, const QString& pad
     return bestand.commit();
 }
 
-bool BewaarBladAlsPdfMetDialoog(BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
+bool BewaarBladAlsPdfMetDialoog(const BladGegevens& blad, Printversie versie, Dialogen& dialogen, QWidget* ouder)
 {
     const QString voorstel
         = VoorgesteldeBestandsnaam(blad, versie, QStringLiteral("pdf"), QDateTime::currentDateTime());

@@ -22,19 +22,19 @@ struct TabGegevens
 {
     const char* Opschrift;
     const char* Sleutel;
-    const char* TabSoort;
     const char* Tooltip;
 };
 
+// In the order of TabSoort.
 constexpr std::array<TabGegevens, PrintenTabAantal> Tabs {{
-    {"Hoofdrekenen", "hoofdrekenen", "Hoofdrekenen", "Klik hier om de oefening op te maken"},
-    {"Tafels", "tafels", "Tafels", "Klik hier om de oefening te starten"},
-    {"Tot 20", "twintig", "Twintig", "Klik hier voor meer uitleg"},
-    {"Tot 100", "honderd", "Honderd", nullptr},
-    {"Tot 1000", "duizend", "Duizend", nullptr},
-    {"Tot 10.000", "tienduizend", "Tienduizend", nullptr},
-    {"Tot 100.000", "honderdduizend", "Honderdduizend", nullptr},
-    {"Help", "help", "Help", nullptr},
+    {"Hoofdrekenen", "hoofdrekenen", "Klik hier om de oefening op te maken"},
+    {"Tafels", "tafels", "Klik hier om de oefening te starten"},
+    {"Tot 20", "twintig", "Klik hier voor meer uitleg"},
+    {"Tot 100", "honderd", nullptr},
+    {"Tot 1000", "duizend", nullptr},
+    {"Tot 10.000", "tienduizend", nullptr},
+    {"Tot 100.000", "honderdduizend", nullptr},
+    {"Help", "help", nullptr},
 }};
 
 // Per range page: the boxes' array name and how many rows a column holds. The longest captions
@@ -58,6 +58,13 @@ QString ArrayNaam(const char* naam, std::size_t index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(naam)).arg(index);
 }
 
+QLabel* Label(const QString& tekst, QWidget* ouder)
+{
+    auto* label = new QLabel(tekst, ouder);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 QGridLayout* Raster(QWidget* pagina)
 {
     auto* raster = new QGridLayout(pagina);
@@ -76,7 +83,7 @@ template<class Knop> Knop* MaakKnop(QWidget* ouder, const QString& opschrift, co
 void VulHoofdrekenen(QWidget* pagina, PrintenPaginas& p)
 {
     QGridLayout* raster = Raster(pagina);
-    raster->addWidget(new QLabel(QStringLiteral("Maximum :"), pagina), 0, 0);
+    raster->addWidget(Label(QStringLiteral("Maximum :"), pagina), 0, 0);
     p.txtMax = new QLineEdit(QStringLiteral("20"), pagina);
     p.txtMax->setObjectName(QStringLiteral("txtMax"));
     raster->addWidget(p.txtMax, 0, 1);
@@ -128,8 +135,8 @@ void VulSoorten(QWidget* pagina, std::size_t paginaIndex, PrintenPaginas& p)
     const bool twintig = paginaIndex == 0;
     const int eersteRij = twintig ? 1 : 0;
     if (twintig) {
-        raster->addWidget(new QLabel(QStringLiteral("Zonder brug"), pagina), 0, 0, 1, 2);
-        raster->addWidget(new QLabel(QStringLiteral("Met brug"), pagina), 0, 2);
+        raster->addWidget(Label(QStringLiteral("Zonder brug"), pagina), 0, 0, 1, 2);
+        raster->addWidget(Label(QStringLiteral("Met brug"), pagina), 0, 2);
     }
     std::vector<QCheckBox*>& vakjes = p.chkSoorten.at(paginaIndex);
     for (std::size_t i = 0; i < soorten.Soorten.size(); ++i) {
@@ -148,7 +155,7 @@ void VulHelp(QWidget* pagina, PrintenPaginas& p)
     raster->setVerticalSpacing(4);
     constexpr std::array titels {"Start :", "Oefening:", "Einde :"};
     for (std::size_t i = 0; i < p.lblHelpTitel.size(); ++i) {
-        p.lblHelpTitel[i] = new QLabel(i < titels.size() ? QString::fromUtf8(titels.at(i)) : QString(), pagina);
+        p.lblHelpTitel[i] = Label(i < titels.size() ? QString::fromUtf8(titels.at(i)) : QString(), pagina);
         p.lblHelpTitel[i]->setObjectName(ArrayNaam("lblHelpTitel", i));
         p.lblHelpTitel[i]->setWordWrap(true);
         p.lblHelpTitel[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -198,11 +205,6 @@ PrintenPaginas MaakPrintenPaginas(QWidget& venster)
     VulTafels(inhoud[1], p);
     for (std::size_t i = 0; i < Rasters.size(); ++i)
         VulSoorten(inhoud.at(i + 2), i, p);
-    VulHelp(inhoud[PrintenHelpTab], p);
+    VulHelp(inhoud[static_cast<std::size_t>(TabSoort::Help)], p);
     return p;
-}
-
-const char* TabSoortVan(int tab)
-{
-    return tab >= 0 && tab < PrintenTabAantal ? Tabs.at(static_cast<std::size_t>(tab)).TabSoort : "";
 }

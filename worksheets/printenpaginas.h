@@ -12,8 +12,8 @@ class QStackedWidget;
 class QTabBar;
 class QWidget;
 
+// The tabs are numbered as TabSoort.
 constexpr int PrintenTabAantal = 8;
-constexpr int PrintenHelpTab = 7;
 
 // The tab strip and the eight pages of the worksheet window, with their named controls.
 struct PrintenPaginas
@@ -34,6 +34,3 @@ struct PrintenPaginas
 
 // Builds the tabs and pages as children of venster; the caller lays out TabStrip and Paginas.
 PrintenPaginas MaakPrintenPaginas(QWidget& venster);
-
-// The kind name (TabSoort) of a tab, by tab index.
-const char* TabSoortVan(int tab);

@@ -57,7 +57,7 @@ void PrintKop(Regelprinter& p, const BladGegevens& blad, Printversie versie)
     p.Print(blad.Titel);
     p.EindeRegel();
     p.Vet(false);
-    p.Grootte(blad.MaxLengte > 8 ? 16 : 20);
+    p.Grootte(MaxLengte(blad) > 8 ? 16 : 20);
     p.EindeRegel();
     p.Tab(KolomLinks);
     p.Print(versie == Printversie::Opgaven ? blad.Ondertitel : blad.Ondertitel + QStringLiteral(" : Oplossingen."));
@@ -75,17 +75,18 @@ QString Antwoord(const BladOpgave& opgave, Printversie versie)
 
 void PrintBlokken(Regelprinter& p, const BladGegevens& blad, Printversie versie)
 {
+    const int maxLengte = MaxLengte(blad);
     for (int blok = 0; blok < 3; ++blok) {
         for (int rij = 0; rij < 5; ++rij) {
             const BladOpgave& links = blad.Opgaven[10 * blok + rij];
             const BladOpgave& rechts = blad.Opgaven[10 * blok + rij + 5];
             p.Tab(KolomLinks);
-            p.Print(links.Tekst);
-            p.Tab(blad.MaxLengte + 14);
+            p.Print(Tekst(links));
+            p.Tab(maxLengte + 14);
             p.Print(Antwoord(links, versie));
             p.Tab(KolomRechts);
-            p.Print(rechts.Tekst);
-            p.Tab(blad.MaxLengte + 39);
+            p.Print(Tekst(rechts));
+            p.Tab(maxLengte + 39);
             p.Print(Antwoord(rechts, versie));
             p.EindeRegel();
         }
@@ -106,9 +107,8 @@ QString VeiligeNaam(const QString& tekst)
 
 } // namespace
 
-PrintModel MaakPrintModel(BladGegevens& blad, Printversie versie)
+PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie)
 {
-    MaakTeksten(blad);
     PrintModel model;
     model.Lettertype = QStringLiteral("comic sans ms");
     Regelprinter p(model);

@@ -37,8 +37,8 @@ struct PrintModel
     std::vector<PrintRegel> Regels;
 };
 
-// The printed page of a sheet, line by line. Rebuilds the sheet's display texts first.
-PrintModel MaakPrintModel(BladGegevens& blad, Printversie versie);
+// The printed page of a sheet, line by line.
+PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie);
 
 // A file name for a saved sheet in the user's documents folder, e.g.
 // "Oefenblad Optellen oplossingen 2024-05-01 14.30.pdf"; extensie without the dot.

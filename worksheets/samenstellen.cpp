@@ -15,11 +15,6 @@ namespace {
 
 using Kandidaat = std::function<std::optional<BladOpgave>()>;
 
-QString Sleutel(const BladOpgave& opgave)
-{
-    return QString::number(opgave.Links) + opgave.Bewerking + QString::number(opgave.Rechts);
-}
-
 // Tries candidates until one is new or MaxPogingen were tested. A candidate that is not
 // acceptable at all (a table that was not ticked) is drawn again and is not counted: otherwise
 // a sheet with one table would give up on new exercises long before 51 real tries.
@@ -31,7 +26,7 @@ int VulVak(BladGegevens& blad, int vak, const Kandidaat& kandidaat)
         if (!opgave)
             continue;
         ++pogingen;
-        opgave->Sleutel = Sleutel(*opgave);
+        opgave->Sleutel = Tekst(*opgave);
         if (IsNieuw(blad, opgave->Sleutel) || pogingen >= MaxPogingen) {
             blad.Opgaven.at(static_cast<std::size_t>(vak)) = *opgave;
             return pogingen;
@@ -71,25 +66,30 @@ bool IetsAangevinkt(const std::vector<bool>& keuze, std::size_t aantal)
     return false;
 }
 
-std::optional<std::size_t> PaginaVanBladSoort(int bladSoort)
+std::optional<std::size_t> PaginaVanBladSoort(BladSoort soort)
 {
     for (std::size_t p = 0; p < SoortPaginas().size(); ++p)
-        if (SoortPaginas()[p].BladSoort == bladSoort)
+        if (SoortPaginas()[p].Soort == soort)
             return p;
     return std::nullopt;
 }
 
+bool IsTafelblad(BladSoort soort)
+{
+    return soort == BladSoort::Maaltafels || soort == BladSoort::Deeltafels || soort == BladSoort::MaalEnDeeltafels;
+}
+
 void MaakGemengdVak(BladGegevens& blad, int vak, const BladKeuze& keuze)
 {
-    const int soort = *keuze.BladSoort;
-    if (soort < BladMaaltafels) {
+    const BladSoort soort = *keuze.Soort;
+    if (soort <= BladSoort::VierBewerkingen) {
         const auto bewerking = static_cast<Bewerkingskeuze>(soort);
         VulVak(blad, vak, UitGenerator([&] { return MaakBewerking(bewerking, keuze.BladMax, keuze.Brug); }));
-    } else if (soort == BladMaaltafels) {
+    } else if (soort == BladSoort::Maaltafels) {
         MaakTafelMaal(blad, vak, keuze.TafelKeuze);
-    } else if (soort == BladDeeltafels) {
+    } else if (soort == BladSoort::Deeltafels) {
         MaakTafelDeel(blad, vak, keuze.TafelKeuze);
-    } else if (soort == BladMaalEnDeeltafels) {
+    } else if (soort == BladSoort::MaalEnDeeltafels) {
         MaakTafelMaalOfDeel(blad, vak, keuze.TafelKeuze);
     } else if (const std::optional<std::size_t> p = PaginaVanBladSoort(soort)) {
         MaakSoortOpgave(blad, vak, SoortPaginas()[*p], keuze.SoortKeuze.at(*p));
@@ -100,11 +100,11 @@ void MaakGemengdVak(BladGegevens& blad, int vak, const BladKeuze& keuze)
 std::vector<std::function<Opgave()>> BlokGeneratoren(const BladKeuze& keuze)
 {
     std::vector<std::function<Opgave()>> generatoren;
-    const int soort = *keuze.BladSoort;
-    if (soort >= BladMaaltafels && soort <= BladMaalEnDeeltafels) {
-        const auto generator = soort == BladMaaltafels ? MaakMaaltafel
-            : soort == BladDeeltafels                  ? MaakDeeltafel
-                                                       : MaakMaalOfDeel;
+    const BladSoort soort = *keuze.Soort;
+    if (IsTafelblad(soort)) {
+        const auto generator = soort == BladSoort::Maaltafels ? MaakMaaltafel
+            : soort == BladSoort::Deeltafels                  ? MaakDeeltafel
+                                                              : MaakMaalOfDeel;
         for (int tafel = 1; tafel <= TafelAantal; ++tafel)
             if (TafelGekozen(keuze.TafelKeuze, tafel))
                 generatoren.emplace_back([generator, tafel] { return generator(100, tafel); });
@@ -137,26 +137,26 @@ void MaakGeordend(BladGegevens& blad, const BladKeuze& keuze)
 const std::array<SoortPagina, 5>& SoortPaginas()
 {
     static const std::array<SoortPagina, 5> paginas {{
-        {QStringLiteral("Twintig"), 11,
+        {TabSoort::Twintig, BladSoort::TellenTot20,
             {"T+E", "E+T", "TE+E", "E+TE", "20-E", "20-TE", "TE-Ezb", "TE-TE", "E+E", "TE-Emb"}, MaakTwintig},
-        {QStringLiteral("Honderd"), 12,
+        {TabSoort::Honderd, BladSoort::TellenTot100,
             {"T+T", "T-T", "T+E", "E+T", "TE-E=T", "TE-T=E", "T+TE", "TE+T", "TE+E", "E+TE", "TE-E", "TE+TE", "TE-TE",
                 "TE-T=TE", "TE+E=T", "TE-E=T", "TE+TE=T", "TE-TE=T", "T-E", "T-TE", "TE+Emb", "TE-Emb", "TE+TEmb",
                 "TE-TEmb", "H-T", "H-E", "H-TE"},
             MaakHonderd},
-        {QStringLiteral("Duizend"), 13,
+        {TabSoort::Duizend, BladSoort::TellenTot1000,
             {"H+H", "H-H", "H+T", "H+E", "H+TE", "H+HTE", "H-T", "H-E", "H-TE", "H-HTE", "HT-T", "HT+E", "HT+T",
                 "HT+Tmb", "HT-Tmb", "HE-T", "D-HT", "D-E", "D-TE", "D-HTE", "D-H", "D-T", "HTE+E", "HTE-E", "HTE+TE",
                 "HTE-TE", "HTE+HTE", "HTE-HTE", "HTE+TE=H", "HTE+HTE=H", "HTE+HTE=HT", "HTE+Emb", "HTE-Emb", "HTE+TEmb",
                 "HTE-TEmb"},
             MaakDuizend},
-        {QStringLiteral("Tienduizend"), 14,
+        {TabSoort::Tienduizend, BladSoort::TellenTot10000,
             {"DH+H=D", "DHT+T=DH", "DHT+HT=DH", "DHT+HT=D", "DHTE+E=DHT", "DHTE+E=D", "DHTE+E=DH", "DH+H=DH",
                 "DHT+T=DHT", "DHTE+E=DHTE", "DHTE+E=DE", "DH+DH=DH", "DH+DH=TD", "DHT+HT=DH", "DH+HT=DHT",
                 "DH+HTE=DHTE", "D-H=DH", "D-T=DHT", "D-E=DHTE", "D-TE=DHTE", "D-HT=DHT", "D-DH=DH", "DH-H=DH",
                 "DH-DH=DH", "DH-T=DHT", "DH-HT=DHT", "DH-TE=DHTE", "DH-E=DHTE"},
             MaakTienduizend},
-        {QStringLiteral("Honderdduizend"), 15,
+        {TabSoort::Honderdduizend, BladSoort::TellenTot100000,
             {"TD D+TD D=TD D", "TD DH+H=TD DH", "TD-TD=TD", "TD D-TD=TD D", "TD D-TD D=TD D", "TD D-D=TD D",
                 "TD D-H=TD DH"},
             MaakHonderdduizend},
@@ -164,32 +164,30 @@ const std::array<SoortPagina, 5>& SoortPaginas()
     return paginas;
 }
 
-std::optional<std::size_t> PaginaVanTab(const QString& tabSoort)
+std::optional<std::size_t> PaginaVanTab(TabSoort tab)
 {
     for (std::size_t p = 0; p < SoortPaginas().size(); ++p)
-        if (SoortPaginas()[p].TabSoort == tabSoort)
+        if (SoortPaginas()[p].Tab == tab)
             return p;
     return std::nullopt;
 }
 
-QString BladTitel(int bladSoort)
+QString BladTitel(BladSoort soort)
 {
     static const std::array<const char*, 15> titels {"Optellen", "Aftrekken", "Optellen en aftrekken",
         "Vermenigvuldigen", "Delen", "Vermenigvuldigen en delen", "De 4 bewerkingen", "Maaltafels", "Deeltafels",
         "Maal- en deeltafels", "Tellen tot 20", "Tellen tot 100", "Tellen tot 1000", "Tellen tot 10.000",
         "Tellen tot 100.000"};
-    if (bladSoort < 1 || bladSoort > static_cast<int>(titels.size()))
-        return {};
-    return QString::fromUtf8(titels.at(static_cast<std::size_t>(bladSoort - 1)));
+    return QString::fromUtf8(titels.at(static_cast<std::size_t>(soort) - 1));
 }
 
 int TelSoorten(const BladKeuze& keuze)
 {
-    if (keuze.TabSoort == QLatin1String("Hoofdrekenen"))
+    if (keuze.Tab == TabSoort::Hoofdrekenen)
         return 1;
-    if (keuze.TabSoort == QLatin1String("Tafels"))
+    if (keuze.Tab == TabSoort::Tafel)
         return static_cast<int>(std::ranges::count(keuze.TafelKeuze, true));
-    const std::optional<std::size_t> p = PaginaVanTab(keuze.TabSoort);
+    const std::optional<std::size_t> p = PaginaVanTab(keuze.Tab);
     return p ? static_cast<int>(std::ranges::count(keuze.SoortKeuze.at(*p), true)) : 0;
 }
 
@@ -245,10 +243,10 @@ int MaakSoortOpgave(BladGegevens& blad, int vak, const SoortPagina& pagina, cons
 
 void MaakBlad(BladGegevens& blad, const BladKeuze& keuze)
 {
-    if (!keuze.BladSoort || BladTitel(*keuze.BladSoort).isEmpty())
+    if (!keuze.Soort)
         return;
-    blad.Titel = BladTitel(*keuze.BladSoort);
-    if (keuze.Ordening != BladOrdening::Gemengd && *keuze.BladSoort >= BladMaaltafels) {
+    blad.Titel = BladTitel(*keuze.Soort);
+    if (keuze.Ordening != BladOrdening::Gemengd && *keuze.Soort >= BladSoort::Maaltafels) {
         MaakGeordend(blad, keuze);
         return;
     }
@@ -259,18 +257,18 @@ void MaakBlad(BladGegevens& blad, const BladKeuze& keuze)
 QString OndertitelVoorstel(const BladKeuze& keuze)
 {
     QString voorstel;
-    if (keuze.TabSoort == QLatin1String("Hoofdrekenen")) {
+    if (keuze.Tab == TabSoort::Hoofdrekenen) {
         voorstel = QStringLiteral("tot ") + Tekst(keuze.BladMax);
-        const int soort = keuze.BladSoort.value_or(0);
-        if (soort >= 1 && soort <= 3 && keuze.BladMax > 10)
+        const bool plusOfMin = keuze.Soort && *keuze.Soort <= BladSoort::OptellenEnAftrekken;
+        if (plusOfMin && keuze.BladMax > 10)
             voorstel += keuze.Brug ? QStringLiteral(" met brug") : QStringLiteral(" zonder brug");
-    } else if (keuze.TabSoort == QLatin1String("Tafels")) {
+    } else if (keuze.Tab == TabSoort::Tafel) {
         QStringList tafels;
         for (int tafel = 1; tafel <= TafelAantal; ++tafel)
             if (TafelGekozen(keuze.TafelKeuze, tafel))
                 tafels << QString::number(tafel);
         voorstel = QStringLiteral("tafel(s) van ") + tafels.join(u',');
-    } else if (const std::optional<std::size_t> p = PaginaVanTab(keuze.TabSoort)) {
+    } else if (const std::optional<std::size_t> p = PaginaVanTab(keuze.Tab)) {
         QStringList soorten;
         for (std::size_t k = 0; k < SoortPaginas()[*p].Soorten.size(); ++k)
             if (Aangevinkt(keuze.SoortKeuze.at(*p), k))

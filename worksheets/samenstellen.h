@@ -14,12 +14,35 @@
 // How the 30 exercises of a sheet are grouped: mixed, or blocks of 10 or 5 per kind (or table).
 enum class BladOrdening { Gemengd, Per10, Per5 };
 
+// The tabs of the worksheet window, in tab order; Tafel is the "Tafels" tab.
+enum class TabSoort { Hoofdrekenen, Tafel, Twintig, Honderd, Duizend, Tienduizend, Honderdduizend, Help };
+
+// The kind of a sheet: it decides the title and the rule that fills a slot. The first seven are
+// the operation choices of the Hoofdrekenen page and carry the numbers of Bewerkingskeuze.
+enum class BladSoort {
+    Optellen = 1,
+    Aftrekken,
+    OptellenEnAftrekken,
+    Vermenigvuldigen,
+    Delen,
+    VermenigvuldigenEnDelen,
+    VierBewerkingen,
+    Maaltafels,
+    Deeltafels,
+    MaalEnDeeltafels,
+    TellenTot20,
+    TellenTot100,
+    TellenTot1000,
+    TellenTot10000,
+    TellenTot100000,
+};
+
 // A page of kind check boxes. The captions are the kind codes handed to the generator; their
 // order is the page's own (ordered sheets and the subtitle follow it), not the generator's.
 struct SoortPagina
 {
-    QString TabSoort;
-    int BladSoort;
+    TabSoort Tab;
+    BladSoort Soort;
     std::vector<std::string> Soorten;
     Opgave (*Generator)(const std::string& soort);
 };
@@ -27,21 +50,16 @@ struct SoortPagina
 // The five range pages in tab order: Twintig, Honderd, Duizend, Tienduizend, Honderdduizend.
 const std::array<SoortPagina, 5>& SoortPaginas();
 
-// The index in SoortPaginas() of the page of a tab kind name; empty for the other tabs.
-std::optional<std::size_t> PaginaVanTab(const QString& tabSoort);
+// The index in SoortPaginas() of the page of a tab; empty for the other tabs.
+std::optional<std::size_t> PaginaVanTab(TabSoort tab);
 
-// The sheet kinds 1..7 are the operation choices of the Hoofdrekenen page; these follow them.
-constexpr int BladMaaltafels = 8;
-constexpr int BladDeeltafels = 9;
-constexpr int BladMaalEnDeeltafels = 10;
-constexpr int BladEersteSoortPagina = 11;
 constexpr int TafelAantal = 10;
 
 // Everything a composition depends on, as read at the last accepted "Printvoorbeeld".
 struct BladKeuze
 {
-    QString TabSoort = QStringLiteral("Hoofdrekenen");
-    std::optional<int> BladSoort; // 1..15
+    TabSoort Tab = TabSoort::Hoofdrekenen;
+    std::optional<BladSoort> Soort;
     std::int32_t BladMax = 0;
     bool Brug = true;
     BladOrdening Ordening = BladOrdening::Gemengd;
@@ -49,8 +67,7 @@ struct BladKeuze
     std::array<std::vector<bool>, 5> SoortKeuze; // per range page, in SoortPaginas() order
 };
 
-// The title of a sheet kind; empty outside 1..15.
-QString BladTitel(int bladSoort);
+QString BladTitel(BladSoort soort);
 
 // Ticked boxes of the selected page: tables on "Tafels", kinds on a range page, 1 for "Hoofdrekenen".
 int TelSoorten(const BladKeuze& keuze);
@@ -68,7 +85,7 @@ int MaakTafelDeel(BladGegevens& blad, int vak, const std::array<bool, TafelAanta
 int MaakTafelMaalOfDeel(BladGegevens& blad, int vak, const std::array<bool, TafelAantal>& tafels);
 int MaakSoortOpgave(BladGegevens& blad, int vak, const SoortPagina& pagina, const std::vector<bool>& keuze);
 
-// Draws the 30 exercises and sets the title; does nothing while BladSoort is unset.
+// Draws the 30 exercises and sets the title; does nothing while the sheet kind is unset.
 void MaakBlad(BladGegevens& blad, const BladKeuze& keuze);
 
 // The proposed subtitle: the maximum, the tables or the kinds; "gemengde oefeningen" beyond 45 characters.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "leesbaar.h"
+
 // Finding and driving widgets by their objectNames, the way a user would use them.
 
 #include <QAbstractButton>
@@ -20,12 +22,6 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
-
-// Readable texts in test failures.
-inline void PrintTo(const QString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.toStdString() << '"';
-}
 
 // The child with this objectName and type; a missing one ends the test with an error.
 template<class T> T* vind(const QWidget& venster, const QString& naam)

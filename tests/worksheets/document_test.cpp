@@ -2,11 +2,17 @@
 #include "testblad.h"
 #include "toeval.h"
 
+#include "bereiken.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
+#include <sys/stat.h>
 #include <zip.h>
 
 #include <map>
@@ -64,9 +70,9 @@ std::string Begin(const std::string& naam, const std::string& soort = "<w:textIn
 const std::string Scheiding = R"(<w:r><w:rPr><w:b/></w:rPr><w:fldChar w:fldCharType="separate"/></w:r>)";
 const std::string Einde = R"(<w:r><w:fldChar w:fldCharType="end"/></w:r>)";
 
-std::string Veld(const std::string& naam, const std::string& tekst)
+std::string Veld(const std::string& naam, const std::string& tekst, const std::string& einde = Einde)
 {
-    return "<w:p>" + Begin(naam) + Scheiding + "<w:r><w:t>" + tekst + "</w:t></w:r>" + Einde + "</w:p>";
+    return "<w:p>" + Begin(naam) + Scheiding + "<w:r><w:t>" + tekst + "</w:t></w:r>" + einde + "</w:p>";
 }
 
 QByteArray Bytes(const QString& pad)
@@ -87,6 +93,10 @@ class DocumentVullen : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(m_map.isValid()); }
     QString Pad(const QString& naam) const { return m_map.filePath(naam); }
+    Documentuitslag Vul(const QString& sjabloon, const QString& naam, Printversie versie = Printversie::Opgaven)
+    {
+        return VulDocument(TestBlad(), versie, sjabloon, m_map.path(), naam);
+    }
     QTemporaryDir m_map;
 };
 
@@ -107,11 +117,11 @@ TEST_F(DocumentVullen, GeleverdSjabloonInBeideVersies)
     for (const Printversie versie : {Printversie::Oplossingen, Printversie::Opgaven}) {
         const bool opgaven = versie == Printversie::Opgaven;
         const QString sjabloon = opgaven ? oplossingen : Geleverd;
-        const QString uit = opgaven ? Pad(QStringLiteral("opgaven.docx")) : oplossingen;
-        BladGegevens blad = TestBlad(QStringLiteral("Optellen"), opgaven ? QStringLiteral("tot 100") : QString());
-        ASSERT_EQ(VulDocument(blad, versie, sjabloon, uit), DocumentFout::Geen);
+        const QString naam = opgaven ? QStringLiteral("opgaven.docx") : QStringLiteral("oplossingen.docx");
+        const BladGegevens blad = TestBlad(QStringLiteral("Optellen"), opgaven ? QStringLiteral("tot 100") : QString());
+        ASSERT_EQ(VulDocument(blad, versie, sjabloon, m_map.path(), naam).Pad, Pad(naam));
         DocumentFout fout = DocumentFout::OngeldigeXml;
-        const Velden velden = LeesVelden(uit, &fout);
+        const Velden velden = LeesVelden(Pad(naam), &fout);
         const std::map<QString, QString> tabel(velden.begin(), velden.end());
         EXPECT_EQ(fout, DocumentFout::Geen);
         EXPECT_EQ(velden.size(), 63u);
@@ -123,17 +133,86 @@ TEST_F(DocumentVullen, GeleverdSjabloonInBeideVersies)
             EXPECT_EQ(tabel.at("oef" + QString::number(i)), QStringLiteral("%1+%2").arg(10 + i).arg(40 + i));
             EXPECT_EQ(tabel.at("opl" + QString::number(i)), opgaven ? QString() : QString::number(50 + 2 * i));
         }
-        EXPECT_EQ(zonderDocument(LeesZip(uit)), zonderDocument(LeesZip(Geleverd)));
+        EXPECT_EQ(zonderDocument(LeesZip(Pad(naam))), zonderDocument(LeesZip(Geleverd)));
     }
     EXPECT_EQ(Bytes(Geleverd), voor);
+}
 
-    // A template is never its own target, whatever the spelling; nor is a missing folder.
-    const QByteArray gevuld = Bytes(oplossingen);
-    BladGegevens blad = TestBlad();
-    for (const QString& doel :
-        {oplossingen, Pad(QStringLiteral("./oplossingen.docx")), Pad(QStringLiteral("x/uit.docx"))})
-        EXPECT_EQ(VulDocument(blad, Printversie::Opgaven, oplossingen, doel), DocumentFout::DoelNietSchrijfbaar);
-    EXPECT_EQ(Bytes(oplossingen), gevuld);
+// Word puts every exercise and answer in a table cell; a text wider than its cell breaks onto a second
+// line. Measured in the font the template names, the widest of every range fits with a digit to spare.
+TEST_F(DocumentVullen, SjabloonHoudtDeBreedsteOpgavenOpEenRegel)
+{
+    ZaaiToeval(22);
+    std::map<std::string, std::string> delen;
+    for (const auto& [naam, inhoud] : LeesZip(Geleverd))
+        delen[naam] = inhoud;
+    pugi::xml_document stijlen, document;
+    ASSERT_TRUE(stijlen.load_string(delen["word/styles.xml"].c_str()));
+    ASSERT_TRUE(document.load_string(delen[DocumentNaam].c_str()));
+    const pugi::xml_node celMarge = stijlen.select_node("//w:tblCellMar").node();
+    const double marges = celMarge.child("w:left").attribute("w:w").as_double()
+        + celMarge.child("w:right").attribute("w:w").as_double();
+    QFont lettertype(
+        QString::fromUtf8(stijlen.select_node("//w:rPrDefault//w:rFonts").node().attribute("w:ascii").value()));
+    ASSERT_EQ(QFontInfo(lettertype).family(), lettertype.family()) << "the template's font is installed";
+    QImage apparaat(1, 1, QImage::Format_RGB32);
+    apparaat.setDotsPerMeterX(47244); // 1200 dpi
+    apparaat.setDotsPerMeterY(47244);
+    const double punt = 72.0 / apparaat.logicalDpiX();
+    int cellen = 0;
+    for (const pugi::xpath_node cel : document.select_nodes("//w:tc[.//w:ffData]")) {
+        const std::string veld = cel.node().select_node(".//w:ffData/w:name").node().attribute("w:val").value();
+        const double breedte
+            = (cel.node().select_node("w:tcPr/w:tcW").node().attribute("w:w").as_double() - marges) / 20;
+        lettertype.setPointSizeF(cel.node().select_node(".//w:sz").node().attribute("w:val").as_double() / 2);
+        const QFontMetricsF maten(lettertype, &apparaat);
+        const double cijfer = maten.horizontalAdvance(QString::number(BreedsteGetal(maten, 1)));
+        for (const Bereik& bereik : Bereiken) {
+            const BladOpgave opgave = BreedsteOpgave(bereik, maten);
+            const QString tekst = veld.starts_with("oef") ? Tekst(opgave) : "= " + QString::number(opgave.Uitkomst);
+            EXPECT_LE((maten.horizontalAdvance(tekst) + cijfer) * punt, breedte) << veld << " " << bereik.naam;
+        }
+        ++cellen;
+    }
+    EXPECT_EQ(cellen, 2 * BladAantal);
+}
+
+// A document is always a new file: a name that is taken, by a file or by a link (even one that points
+// nowhere), gives the next free name; nothing is written over or through it.
+TEST_F(DocumentVullen, NieuwDocumentKrijgtEenVrijeNaam)
+{
+    ZaaiToeval(23);
+    const QString naam = QStringLiteral("blad.docx");
+    const QString buiten = Pad(QStringLiteral("buiten.docx"));
+    struct Geval
+    {
+        const char* naam;
+        std::vector<QString> bezet; // links point to buiten, which does not exist
+        bool links;
+        QString verwacht;
+    };
+    const Geval gevallen[] = {
+        {"vrij", {}, false, naam},
+        {"bestand", {naam}, false, QStringLiteral("blad (2).docx")},
+        {"twee bestanden", {naam, QStringLiteral("blad (2).docx")}, false, QStringLiteral("blad (3).docx")},
+        {"hangende link", {naam}, true, QStringLiteral("blad (2).docx")},
+    };
+    for (const Geval& geval : gevallen) {
+        for (const QString& bestand : QDir(m_map.path()).entryList(QDir::Files | QDir::System))
+            QFile::remove(Pad(bestand));
+        for (const QString& bezet : geval.bezet) {
+            if (geval.links)
+                ASSERT_TRUE(QFile::link(buiten, Pad(bezet)));
+            else
+                Schrijf(Pad(bezet), "eerder");
+        }
+        EXPECT_EQ(Vul(Geleverd, naam).Pad, Pad(geval.verwacht)) << geval.naam;
+        EXPECT_FALSE(QFile::exists(buiten)) << geval.naam;
+        for (const QString& bezet : geval.bezet)
+            EXPECT_TRUE(geval.links || Bytes(Pad(bezet)) == "eerder") << geval.naam;
+    }
+    EXPECT_EQ(VulDocument(TestBlad(), Printversie::Opgaven, Geleverd, Pad(QStringLiteral("x")), naam).Fout,
+        DocumentFout::DoelNietSchrijfbaar);
 }
 
 TEST_F(DocumentVullen, EigenSjabloonVultAlleenBekendeNamen)
@@ -145,14 +224,18 @@ TEST_F(DocumentVullen, EigenSjabloonVultAlleenBekendeNamen)
         + Veld("titel", "een") + Veld("oef0", "z") + Veld("opl1", "9");
     const QString sjabloon = Pad(QStringLiteral("eigen.docx"));
     MaakZip(sjabloon, {{"[Content_Types].xml", "<Types/>"}, {DocumentNaam, Document(lichaam)}});
-    BladGegevens blad = TestBlad(QString::fromUtf8("A & B < C \x01\xc3\xa9"), QStringLiteral(" tot 20"));
-    const QString uit = Pad(QStringLiteral("uit.docx"));
-    ASSERT_EQ(VulDocument(blad, Printversie::Oplossingen, sjabloon, uit), DocumentFout::Geen);
+    const BladGegevens blad = TestBlad(QString::fromUtf8("A & B < C \x01\xc3\xa9"), QStringLiteral(" tot 20"));
+    const Documentuitslag uitslag
+        = VulDocument(blad, Printversie::Oplossingen, sjabloon, m_map.path(), QStringLiteral("uit.docx"));
+    ASSERT_EQ(uitslag.Fout, DocumentFout::Geen);
     const Velden verwacht = {{"Titel", "oud"}, {"oef05", "x"}, {"oef30", "y"}, {"ondertitel", " tot 20"},
         {"titel", QString::fromUtf8("A & B < C \xc3\xa9")}, {"oef0", "10+40"}, {"opl1", "52"}};
-    EXPECT_EQ(LeesVelden(uit), verwacht);
+    EXPECT_EQ(LeesVelden(uitslag.Pad), verwacht);
 }
 
+// Each broken or hostile template gives its message, naming the template, and no document; none
+// blocks, exhausts memory or is read whole. One whose end mark lies inside a text reads well but
+// would lose that mark when filled.
 TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
 {
     ZaaiToeval(24);
@@ -160,32 +243,45 @@ TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
     const auto ruw = [&](const QByteArray& bytes) { return [&pad, bytes] { Schrijf(pad, bytes); }; };
     const auto zip = [&](const Delen& delen) { return [&pad, delen] { MaakZip(pad, delen); }; };
     const auto xml = [&](const std::string& lichaam) { return zip({{DocumentNaam, Document(lichaam)}}); };
+    const std::string tekstEinde = R"(<w:r><w:t>x<w:fldChar w:fldCharType="end"/></w:t></w:r>)";
     struct Geval
     {
         const char* naam;
         std::function<void()> maak;
         DocumentFout fout;
+        DocumentFout lezen; // what reading the template itself gives
     };
+    using enum DocumentFout;
     const Geval gevallen[] = {
-        {"ontbreekt", [] {}, DocumentFout::SjabloonOntbreekt},
-        {"tekst", ruw("dit is geen zip"), DocumentFout::GeenZip},
-        {"half", ruw(Bytes(Geleverd).left(2000)), DocumentFout::GeenZip},
-        {"zonder document", zip({{"word/styles.xml", "<s/>"}}), DocumentFout::GeenDocument},
-        {"kapotte xml", xml("<w:p>"), DocumentFout::OngeldigeXml},
-        {"geen document", zip({{DocumentNaam, "<w:styles/>"}}), DocumentFout::OngeldigeXml},
-        {"zonder scheiding", xml("<w:p>" + Begin("oef1") + Einde + "</w:p>"), DocumentFout::BeschadigdVeld},
-        {"zonder einde", xml("<w:p>" + Begin("oef1") + Scheiding + "</w:p>"), DocumentFout::BeschadigdVeld},
+        {"ontbreekt", [] {}, SjabloonOntbreekt, SjabloonOntbreekt},
+        {"map", [&] { QDir().mkdir(pad); }, GeenBestand, GeenBestand},
+        {"fifo", [&] { ::mkfifo(QFile::encodeName(pad).constData(), 0644); }, GeenBestand, GeenBestand},
+        {"link naar /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), pad); }, GeenBestand, GeenBestand},
+        {"te groot",
+            [&] {
+                Schrijf(pad, "PK");
+                QFile::resize(pad, MaxSjabloonGrootte + 1);
+            },
+            TeGroot, TeGroot},
+        {"tekst", ruw("dit is geen zip"), GeenZip, GeenZip},
+        {"half", ruw(Bytes(Geleverd).left(2000)), GeenZip, GeenZip},
+        {"zonder document", zip({{"word/styles.xml", "<s/>"}}), GeenDocument, GeenDocument},
+        {"kapotte xml", xml("<w:p>"), OngeldigeXml, OngeldigeXml},
+        {"geen document", zip({{DocumentNaam, "<w:styles/>"}}), OngeldigeXml, OngeldigeXml},
+        {"zonder scheiding", xml("<w:p>" + Begin("oef1") + Einde + "</w:p>"), BeschadigdVeld, BeschadigdVeld},
+        {"zonder einde", xml("<w:p>" + Begin("oef1") + Scheiding + "</w:p>"), BeschadigdVeld, BeschadigdVeld},
+        {"einde in tekst", xml(Veld("titel", "t") + Veld("oef1", "", tekstEinde)), BeschadigdVeld, Geen},
     };
     for (const Geval& geval : gevallen) {
         QFile::remove(pad);
+        QDir(pad).removeRecursively();
         geval.maak();
-        BladGegevens blad = TestBlad();
-        const QString uit = Pad(QStringLiteral("uit.docx"));
-        EXPECT_EQ(VulDocument(blad, Printversie::Opgaven, pad, uit), geval.fout) << geval.naam;
-        EXPECT_FALSE(QFile::exists(uit)) << geval.naam;
-        DocumentFout gelezen = DocumentFout::Geen;
-        EXPECT_TRUE(LeesVelden(pad, &gelezen).empty()) << geval.naam;
-        EXPECT_EQ(gelezen, geval.fout) << geval.naam;
-        EXPECT_TRUE(Foutmelding(geval.fout, pad, uit).endsWith(QDir::toNativeSeparators(pad))) << geval.naam;
+        const Documentuitslag uitslag = Vul(pad, QStringLiteral("uit.docx"));
+        EXPECT_EQ(uitslag.Fout, geval.fout) << geval.naam;
+        EXPECT_TRUE(uitslag.Pad.isEmpty() && !QFile::exists(Pad(QStringLiteral("uit.docx")))) << geval.naam;
+        DocumentFout gelezen = Geen;
+        LeesVelden(pad, &gelezen);
+        EXPECT_EQ(gelezen, geval.lezen) << geval.naam;
+        EXPECT_TRUE(Foutmelding(geval.fout, pad, {}).endsWith(QDir::toNativeSeparators(pad))) << geval.naam;
     }
 }

@@ -1,6 +1,11 @@
-#include "printlayout.h"
+#include "bereiken.h"
+#include "lettertypen.h"
+#include "printen.h"
 #include "testblad.h"
 #include "toeval.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -19,8 +24,7 @@ QString Beschrijf(const PrintRegel& regel)
 
 } // namespace
 
-// The line order of both versions, from texts rebuilt from the exercises (slot 3's stale text and
-// the stale MaxLengte are replaced).
+// The line order of both versions.
 TEST(PrintLayout, RegelsVanBeideVersies)
 {
     ZaaiToeval(1);
@@ -42,11 +46,8 @@ TEST(PrintLayout, RegelsVanBeideVersies)
                 {11, ""}, {17, ""}, {22, "10:34+64|19:= 98|35:39+69|44:= 108"}}},
     };
     for (const Geval& geval : gevallen) {
-        BladGegevens blad = TestBlad(QStringLiteral("Optellen"), geval.ondertitel);
-        blad.Opgaven[3].Tekst = QStringLiteral("oud");
-        blad.MaxLengte = 40;
+        const BladGegevens blad = TestBlad(QStringLiteral("Optellen"), geval.ondertitel);
         const PrintModel model = MaakPrintModel(blad, geval.versie);
-        EXPECT_EQ(blad.MaxLengte, 5);
         EXPECT_EQ(model.Lettertype, "comic sans ms");
         ASSERT_EQ(model.Regels.size(), geval.aantal);
         for (const auto& [index, tekst] : geval.regels)
@@ -77,6 +78,55 @@ TEST(PrintLayout, LangsteOpgaveBepaaltGrootteEnIsKolommen)
             EXPECT_EQ(items[2].Grootte, geval.grootte) << geval.links;
             EXPECT_EQ(items[1].Kolom, geval.isLinks) << geval.links;
             EXPECT_EQ(items[3].Kolom, geval.isRechts) << geval.links;
+        }
+    }
+}
+
+namespace {
+
+// The page as it would be drawn into a PDF.
+Printpagina Pagina(const BladGegevens& blad, Printversie versie)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    return MaakPrintpagina(MaakPrintModel(blad, versie), pdf);
+}
+
+} // namespace
+
+// Only a line that would run past the margin shrinks, and only to the margin. A sheet of the widest
+// exercises and answers of any range prints at full size; a long subtitle shrinks its own line, and
+// the title, the exercises and the result keep their size and place.
+TEST(PrintLayout, AlleenEenTeLangeRegelKrimpt)
+{
+    ZaaiToeval(12);
+    ZetLettertypeVervangingen();
+    QFont lettertype(QStringLiteral("comic sans ms"));
+    lettertype.setPointSize(16);
+    std::vector<std::pair<BladGegevens, bool>> bladen; // and whether the subtitle is too long
+    for (const Bereik& bereik : Bereiken) {
+        bladen.emplace_back(TestBlad(QStringLiteral("Vermenigvuldigen en delen")), false);
+        bladen.back().first.Opgaven.fill(BreedsteOpgave(bereik, QFontMetricsF(lettertype)));
+    }
+    for (const QString& lang : {QStringLiteral("H+H,H-H,H+T,H+E,H+TE,H+HTE,H-T,H-E,H-TE,H-HTE"), QString(120, u'W')})
+        bladen.emplace_back(TestBlad(QStringLiteral("Optellen"), lang), true);
+    constexpr std::size_t OndertitelRegel = 3;
+    for (const auto& [blad, teLang] : bladen) {
+        BladGegevens kort = blad;
+        kort.Ondertitel = QStringLiteral("tot 100");
+        for (const Printversie versie : {Printversie::Opgaven, Printversie::Oplossingen}) {
+            const Printpagina pagina = Pagina(blad, versie);
+            const Printpagina gewoon = Pagina(kort, versie);
+            EXPECT_EQ(pagina.Schaal, 1.0);
+            ASSERT_EQ(pagina.Regels.size(), gewoon.Regels.size());
+            for (std::size_t r = 0; r < pagina.Regels.size(); ++r) {
+                const GetekendeRegel& regel = pagina.Regels[r];
+                const std::string wat = Tekst(blad.Opgaven[0]).toStdString() + " regel " + std::to_string(r);
+                EXPECT_LE(regel.Einde(), pagina.Vlak.width() + 1e-6) << wat;
+                EXPECT_EQ(regel.Basislijn, gewoon.Regels[r].Basislijn) << wat;
+                EXPECT_EQ(regel.Schaal < 1.0, teLang && r == OndertitelRegel) << wat;
+            }
         }
     }
 }

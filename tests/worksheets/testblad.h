@@ -1,5 +1,7 @@
 #pragma once
 
+#include "leesbaar.h"
+
 #include "blad.h"
 
 #include <ostream>
@@ -19,10 +21,4 @@ inline BladGegevens TestBlad(
     blad.Titel = titel;
     blad.Ondertitel = ondertitel;
     return blad;
-}
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& tekst, std::ostream* uit)
-{
-    *uit << '"' << tekst.toStdString() << '"';
 }

@@ -1,10 +1,10 @@
-#include "frmprinten.h"
+#include "oefenbladvenster.h"
 
 #include "bewerkingen.h"
 #include "dialogen.h"
 #include "document.h"
-#include "frmprintvoorbeeld.h"
 #include "getal.h"
+#include "printvoorbeeldvenster.h"
 #include "twips.h"
 #include "venster.h"
 
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,27 +39,6 @@ template<std::size_t N> int GekozenIndex(const std::array<QRadioButton*, N>& kno
     return gekozen == knoppen.end() ? -1 : static_cast<int>(gekozen - knoppen.begin());
 }
 
-// The documents folder, made when it is missing; the temporary folder when it cannot be written.
-QString DocumentMap()
-{
-    for (const auto plaats : {QStandardPaths::DocumentsLocation, QStandardPaths::TempLocation}) {
-        const QString map = QStandardPaths::writableLocation(plaats);
-        if (!map.isEmpty() && QDir().mkpath(map) && QFileInfo(map).isWritable())
-            return map;
-    }
-    return {};
-}
-
-// Never overwrites an earlier document: "naam.docx", then "naam (2).docx", "naam (3).docx", ...
-QString VrijPad(const QString& map, const QString& naam)
-{
-    const QFileInfo info(naam);
-    QString pad = QDir(map).filePath(naam);
-    for (int n = 2; QFileInfo::exists(pad); ++n)
-        pad = QDir(map).filePath(QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
-    return pad;
-}
-
 QPushButton* MaakKnop(QWidget* ouder, const char* naam, const char* opschrift, const char* tip)
 {
     auto* knop = new QPushButton(QString::fromUtf8(opschrift), ouder);
@@ -71,7 +49,7 @@ QPushButton* MaakKnop(QWidget* ouder, const char* naam, const char* opschrift, c
 
 } // namespace
 
-frmPrinten::frmPrinten(Dialogen& dialogen, QWidget* parent)
+OefenbladVenster::OefenbladVenster(Dialogen& dialogen, QWidget* parent)
     : QWidget(parent)
     , m_dialogen(dialogen)
     , m_paginas(MaakPrintenPaginas(*this))
@@ -91,62 +69,64 @@ frmPrinten::frmPrinten(Dialogen& dialogen, QWidget* parent)
     layout->addWidget(m_paginas.Paginas, 1);
     layout->addWidget(knoppen);
     // tabBarClicked also comes for the tab that is already selected: that click acts too.
-    connect(m_paginas.TabStrip, &QTabBar::tabBarClicked, this, &frmPrinten::TabKlik);
+    connect(m_paginas.TabStrip, &QTabBar::tabBarClicked, this, &OefenbladVenster::KiesTab);
     ZetVoorbeeldKnoppen(false);
 }
 
 // One column per output (paper, PDF, document), each with an "Opgaven" and a solutions button
 // under a small heading, so that the three "Opgaven" buttons cannot be mistaken for each other.
-void frmPrinten::MaakKnoppen(QWidget* rij)
+void OefenbladVenster::MaakKnoppen(QWidget* rij)
 {
     auto* raster = new QGridLayout(rij);
     raster->setContentsMargins(0, 4, 0, 0);
     raster->setSpacing(3);
-    cmdVoorbeeld = MaakKnop(rij, "cmdVoorbeeld", "Printvoorbeeld", "Voorbeeldknop");
-    cmdVoorbeeldZelfde = MaakKnop(rij, "cmdVoorbeeldZelfde", "Andere oefeningen", "Voorbeeldknop");
-    cmdPrintOpgaven = MaakKnop(rij, "cmdPrintOpgaven", "Opgaven", "print de opgaven");
-    cmdPrintOplossingen = MaakKnop(rij, "cmdPrintOplossingen", "Oplossingen", "print de oplossingen");
-    cmdPdfOpgaven = MaakKnop(rij, "cmdPdfOpgaven", "Opgaven", "bewaar de opgaven als PDF-bestand");
-    cmdPdfOplossingen = MaakKnop(rij, "cmdPdfOplossingen", "Oplossingen", "bewaar de oplossingen als PDF-bestand");
-    cmdWOpgaven = MaakKnop(rij, "cmdWOpgaven", "Opgaven", "maak een document met de opgaven");
-    cmdWOplossingen = MaakKnop(rij, "cmdWOplossingen", "Oplossing", "maak een document met de oplossingen");
-    cmdStop = new QToolButton(rij);
-    cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    cmdStop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
-    cmdStop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
-    cmdStop->setIconSize({24, 24});
-    cmdStop->setAutoRaise(true);
+    m_nieuwBlad = MaakKnop(rij, "cmdVoorbeeld", "Printvoorbeeld", "Voorbeeldknop");
+    m_andereOefeningen = MaakKnop(rij, "cmdVoorbeeldZelfde", "Andere oefeningen", "Voorbeeldknop");
+    m_printOpgaven = MaakKnop(rij, "cmdPrintOpgaven", "Opgaven", "print de opgaven");
+    m_printOplossingen = MaakKnop(rij, "cmdPrintOplossingen", "Oplossingen", "print de oplossingen");
+    m_pdfOpgaven = MaakKnop(rij, "cmdPdfOpgaven", "Opgaven", "bewaar de opgaven als PDF-bestand");
+    m_pdfOplossingen = MaakKnop(rij, "cmdPdfOplossingen", "Oplossingen", "bewaar de oplossingen als PDF-bestand");
+    m_documentOpgaven = MaakKnop(rij, "cmdWOpgaven", "Opgaven", "maak een document met de opgaven");
+    m_documentOplossingen = MaakKnop(rij, "cmdWOplossingen", "Oplossing", "maak een document met de oplossingen");
+    m_stop = new QToolButton(rij);
+    m_stop->setObjectName(QStringLiteral("cmdStop"));
+    m_stop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
+    m_stop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
+    m_stop->setIconSize({24, 24});
+    m_stop->setAutoRaise(true);
 
-    raster->addWidget(cmdVoorbeeld, 1, 0);
-    raster->addWidget(cmdVoorbeeldZelfde, 2, 0);
+    raster->addWidget(m_nieuwBlad, 1, 0);
+    raster->addWidget(m_andereOefeningen, 2, 0);
     const std::array koppen {"Printen:", "PDF:", "Document:"};
-    const std::array<std::array<QPushButton*, 2>, 3> kolommen {
-        {{cmdPrintOpgaven, cmdPrintOplossingen}, {cmdPdfOpgaven, cmdPdfOplossingen}, {cmdWOpgaven, cmdWOplossingen}}};
+    const std::array<std::array<QPushButton*, 2>, 3> kolommen {{{m_printOpgaven, m_printOplossingen},
+        {m_pdfOpgaven, m_pdfOplossingen}, {m_documentOpgaven, m_documentOplossingen}}};
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        raster->addWidget(new QLabel(QString::fromUtf8(koppen.at(i)), rij), 0, k + 1);
+        auto* kop = new QLabel(QString::fromUtf8(koppen.at(i)), rij);
+        kop->setTextFormat(Qt::PlainText);
+        raster->addWidget(kop, 0, k + 1);
         raster->addWidget(kolommen.at(i)[0], 1, k + 1);
         raster->addWidget(kolommen.at(i)[1], 2, k + 1);
     }
-    raster->addWidget(cmdStop, 1, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    raster->addWidget(m_stop, 1, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     raster->setColumnStretch(4, 1);
 }
 
-void frmPrinten::VerbindKnoppen()
+void OefenbladVenster::VerbindKnoppen()
 {
-    connect(cmdVoorbeeld, &QPushButton::clicked, this, &frmPrinten::cmdVoorbeeld_Click);
-    connect(cmdVoorbeeldZelfde, &QPushButton::clicked, this, &frmPrinten::cmdVoorbeeldZelfde_Click);
-    connect(cmdPrintOpgaven, &QPushButton::clicked, this, [this] { Print(Printversie::Opgaven); });
-    connect(cmdPrintOplossingen, &QPushButton::clicked, this, [this] { Print(Printversie::Oplossingen); });
-    connect(cmdPdfOpgaven, &QPushButton::clicked, this, [this] { BewaarPdf(Printversie::Opgaven); });
-    connect(cmdPdfOplossingen, &QPushButton::clicked, this, [this] { BewaarPdf(Printversie::Oplossingen); });
-    connect(cmdWOpgaven, &QPushButton::clicked, this, [this] { VulDocument(Printversie::Opgaven); });
-    connect(cmdWOplossingen, &QPushButton::clicked, this, [this] { VulDocument(Printversie::Oplossingen); });
+    connect(m_nieuwBlad, &QPushButton::clicked, this, &OefenbladVenster::MaakNieuwBlad);
+    connect(m_andereOefeningen, &QPushButton::clicked, this, &OefenbladVenster::MaakAndereOefeningen);
+    connect(m_printOpgaven, &QPushButton::clicked, this, [this] { Print(Printversie::Opgaven); });
+    connect(m_printOplossingen, &QPushButton::clicked, this, [this] { Print(Printversie::Oplossingen); });
+    connect(m_pdfOpgaven, &QPushButton::clicked, this, [this] { BewaarPdf(Printversie::Opgaven); });
+    connect(m_pdfOplossingen, &QPushButton::clicked, this, [this] { BewaarPdf(Printversie::Oplossingen); });
+    connect(m_documentOpgaven, &QPushButton::clicked, this, [this] { MaakDocument(Printversie::Opgaven); });
+    connect(m_documentOplossingen, &QPushButton::clicked, this, [this] { MaakDocument(Printversie::Oplossingen); });
     // Closing this window closes the preview first (closeEvent).
-    connect(cmdStop, &QToolButton::clicked, this, [this] { SluitVenster(this); });
+    connect(m_stop, &QToolButton::clicked, this, [this] { SluitVenster(this); });
 }
 
-void frmPrinten::showEvent(QShowEvent* event)
+void OefenbladVenster::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!m_geplaatst) {
@@ -157,36 +137,36 @@ void frmPrinten::showEvent(QShowEvent* event)
 
 // Wider than the usual size only as far as the tab strip needs: the teacher must see all eight
 // tabs at once, whatever the system font.
-QSize frmPrinten::VensterGrootte() const
+QSize OefenbladVenster::VensterGrootte() const
 {
     const QMargins marges = layout()->contentsMargins();
     const int tabs = m_paginas.TabStrip->sizeHint().width() + marges.left() + marges.right();
     return {std::max(Grootte.width(), Twips(tabs)), Grootte.height()};
 }
 
-void frmPrinten::closeEvent(QCloseEvent* event)
+void OefenbladVenster::closeEvent(QCloseEvent* event)
 {
     SluitVoorbeeld();
     QWidget::closeEvent(event);
 }
 
-void frmPrinten::TabKlik(int index)
+void OefenbladVenster::KiesTab(int index)
 {
     if (index < 0 || index >= PrintenTabAantal)
         return;
     m_paginas.Paginas->setCurrentIndex(index);
-    cmdVoorbeeld->setEnabled(index != PrintenHelpTab);
-    if (index == PrintenHelpTab)
+    m_tab = static_cast<TabSoort>(index);
+    m_nieuwBlad->setEnabled(m_tab != TabSoort::Help);
+    if (m_tab == TabSoort::Help)
         ToonHelpTeksten();
-    m_tabSoort = QString::fromUtf8(TabSoortVan(index));
 }
 
 // The settings are read into a copy and only kept when they pass every check, so that a refused
 // "Printvoorbeeld" leaves the sheet and what "Andere oefeningen" makes exactly as they were.
-void frmPrinten::cmdVoorbeeld_Click()
+void OefenbladVenster::MaakNieuwBlad()
 {
     BladKeuze nieuw = m_keuze;
-    nieuw.TabSoort = m_tabSoort;
+    nieuw.Tab = m_tab;
     if (!LeesInstellingen(nieuw))
         return;
     nieuw.Ordening = VraagOrdening(TelSoorten(nieuw));
@@ -196,25 +176,25 @@ void frmPrinten::cmdVoorbeeld_Click()
     ToonVoorbeeld();
 }
 
-void frmPrinten::cmdVoorbeeldZelfde_Click()
+void OefenbladVenster::MaakAndereOefeningen()
 {
-    if (!m_keuze.BladSoort)
+    if (!m_keuze.Soort)
         return;
     MaakBlad(m_blad, m_keuze);
     ToonVoorbeeld();
 }
 
-bool frmPrinten::LeesInstellingen(BladKeuze& keuze)
+bool OefenbladVenster::LeesInstellingen(BladKeuze& keuze)
 {
-    if (m_tabSoort == QLatin1String("Hoofdrekenen"))
+    if (m_tab == TabSoort::Hoofdrekenen)
         return LeesHoofdrekenen(keuze);
-    if (m_tabSoort == QLatin1String("Tafels"))
+    if (m_tab == TabSoort::Tafel)
         return LeesTafels(keuze);
-    const std::optional<std::size_t> pagina = PaginaVanTab(m_tabSoort);
+    const std::optional<std::size_t> pagina = PaginaVanTab(m_tab);
     return pagina && LeesSoorten(keuze, *pagina);
 }
 
-bool frmPrinten::LeesHoofdrekenen(BladKeuze& keuze)
+bool OefenbladVenster::LeesHoofdrekenen(BladKeuze& keuze)
 {
     const std::optional<std::int32_t> maximum = LeesGeheel32(m_paginas.txtMax->text().trimmed());
     if (!maximum || *maximum < 1 || *maximum > 100000) {
@@ -237,11 +217,11 @@ bool frmPrinten::LeesHoofdrekenen(BladKeuze& keuze)
     }
     keuze.BladMax = *maximum;
     keuze.Brug = m_paginas.optBrugJa->isChecked();
-    keuze.BladSoort = bewerking + 1;
+    keuze.Soort = static_cast<BladSoort>(bewerking + 1);
     return true;
 }
 
-bool frmPrinten::LeesTafels(BladKeuze& keuze)
+bool OefenbladVenster::LeesTafels(BladKeuze& keuze)
 {
     for (std::size_t i = 0; i < keuze.TafelKeuze.size(); ++i)
         keuze.TafelKeuze.at(i) = m_paginas.chkTafel.at(i)->isChecked();
@@ -255,11 +235,11 @@ bool frmPrinten::LeesTafels(BladKeuze& keuze)
         Meld(QStringLiteral("Kies nog maaltafels, deeltafels of beide !!"));
         return false;
     }
-    keuze.BladSoort = BladMaaltafels + soort;
+    keuze.Soort = static_cast<BladSoort>(static_cast<int>(BladSoort::Maaltafels) + soort);
     return true;
 }
 
-bool frmPrinten::LeesSoorten(BladKeuze& keuze, std::size_t pagina)
+bool OefenbladVenster::LeesSoorten(BladKeuze& keuze, std::size_t pagina)
 {
     std::vector<bool>& gekozen = keuze.SoortKeuze.at(pagina);
     gekozen.clear();
@@ -269,11 +249,11 @@ bool frmPrinten::LeesSoorten(BladKeuze& keuze, std::size_t pagina)
         Meld(QStringLiteral("Kies minstens 1 soort oefeningen !") + RegelEinde + QStringLiteral("Even herbeginnen..."));
         return false;
     }
-    keuze.BladSoort = SoortPaginas().at(pagina).BladSoort;
+    keuze.Soort = SoortPaginas().at(pagina).Soort;
     return true;
 }
 
-BladOrdening frmPrinten::VraagOrdening(int aantalSoorten)
+BladOrdening OefenbladVenster::VraagOrdening(int aantalSoorten)
 {
     if (aantalSoorten != 3 && aantalSoorten != 6)
         return BladOrdening::Gemengd;
@@ -284,7 +264,7 @@ BladOrdening frmPrinten::VraagOrdening(int aantalSoorten)
     return aantalSoorten == 3 ? BladOrdening::Per10 : BladOrdening::Per5;
 }
 
-void frmPrinten::MaakOndertitel()
+void OefenbladVenster::MaakOndertitel()
 {
     const std::optional<QString> ondertitel
         = m_dialogen.Invoer(this, QStringLiteral("Pas eventueel de ondertitel hier aan :"),
@@ -292,7 +272,7 @@ void frmPrinten::MaakOndertitel()
     m_blad.Ondertitel = ondertitel.value_or(QString());
 }
 
-void frmPrinten::ToonHelpTeksten()
+void OefenbladVenster::ToonHelpTeksten()
 {
     m_paginas.lblHelpTitel[3]->setText(
         QStringLiteral("Kies eerst een soort oefening, en vul dan de rest aan de hand hiervan aan. Ben je klaar, druk "
@@ -309,12 +289,11 @@ void frmPrinten::ToonHelpTeksten()
 }
 
 // Closes the open preview (which disables the buttons) and opens a new one beside this window.
-void frmPrinten::ToonVoorbeeld()
+void OefenbladVenster::ToonVoorbeeld()
 {
-    MaakTeksten(m_blad);
     SluitVoorbeeld();
-    auto* voorbeeld = new frmPrintVoorbeeld(this);
-    connect(voorbeeld, &frmPrintVoorbeeld::Gesloten, this, [this] {
+    auto* voorbeeld = new PrintvoorbeeldVenster(this);
+    connect(voorbeeld, &PrintvoorbeeldVenster::Gesloten, this, [this] {
         m_voorbeeld = nullptr;
         ZetVoorbeeldKnoppen(false);
     });
@@ -326,7 +305,7 @@ void frmPrinten::ToonVoorbeeld()
         voorbeeld->setAttribute(Qt::WA_DeleteOnClose);
     }
     const QRect buitenkant = Buitenkant(this);
-    PlaatsVenster(voorbeeld, {frmPrintVoorbeeld::Breedte, frmPrintVoorbeeld::Hoogte},
+    PlaatsVenster(voorbeeld, {PrintvoorbeeldVenster::Breedte, PrintvoorbeeldVenster::Hoogte},
         Plaatsing::Op({buitenkant.x() + buitenkant.width(), 0}));
     voorbeeld->ToonBlad(m_blad);
     voorbeeld->show();
@@ -334,52 +313,56 @@ void frmPrinten::ToonVoorbeeld()
     ZetVoorbeeldKnoppen(true);
 }
 
-void frmPrinten::SluitVoorbeeld()
+void OefenbladVenster::SluitVoorbeeld()
 {
     if (m_voorbeeld)
         SluitVenster(m_voorbeeld);
 }
 
-void frmPrinten::ZetVoorbeeldKnoppen(bool aan)
+void OefenbladVenster::ZetVoorbeeldKnoppen(bool aan)
 {
-    for (QPushButton* knop : {cmdVoorbeeldZelfde, cmdPrintOpgaven, cmdPrintOplossingen, cmdPdfOpgaven,
-             cmdPdfOplossingen, cmdWOpgaven, cmdWOplossingen})
+    for (QPushButton* knop : {m_andereOefeningen, m_printOpgaven, m_printOplossingen, m_pdfOpgaven, m_pdfOplossingen,
+             m_documentOpgaven, m_documentOplossingen})
         knop->setEnabled(aan);
 }
 
-void frmPrinten::Print(Printversie versie)
+void OefenbladVenster::Print(Printversie versie)
 {
     PrintBlad(m_blad, versie, m_dialogen, this, m_printer);
 }
 
-void frmPrinten::BewaarPdf(Printversie versie)
+void OefenbladVenster::BewaarPdf(Printversie versie)
 {
     BewaarBladAlsPdfMetDialoog(m_blad, versie, m_dialogen, this);
 }
 
 // The filled document is a new file, so the template stays clean and no earlier sheet is lost.
-void frmPrinten::VulDocument(Printversie versie)
+void OefenbladVenster::MaakDocument(Printversie versie)
 {
-    const QString map = DocumentMap();
-    if (map.isEmpty()) {
+    const Documentmap map = KiesDocumentmap();
+    if (map.Pad.isEmpty()) {
         Meld(QStringLiteral("Er is geen map gevonden waarin het document bewaard kan worden."));
         return;
     }
     const QString naam
         = QFileInfo(VoorgesteldeBestandsnaam(m_blad, versie, QStringLiteral("docx"), QDateTime::currentDateTime()))
               .fileName();
-    const QString doel = VrijPad(map, naam);
-    const DocumentFout fout = ::VulDocument(m_blad, versie, m_sjabloon, doel);
-    if (fout != DocumentFout::Geen) {
-        Meld(Foutmelding(fout, m_sjabloon, doel));
+    const Documentuitslag uitslag = VulDocument(m_blad, versie, m_sjabloon, map.Pad, naam);
+    if (uitslag.Fout != DocumentFout::Geen) {
+        Meld(Foutmelding(uitslag.Fout, m_sjabloon, QDir(map.Pad).filePath(naam)));
         return;
     }
-    if (!m_opener(QUrl::fromLocalFile(doel)))
+    // The temporary folder may be emptied at the next start of the computer.
+    if (map.Tijdelijk)
+        Meld(QStringLiteral("De map Documenten kan niet gebruikt worden. Het document staat in de tijdelijke map :")
+            + RegelEinde + QDir::toNativeSeparators(uitslag.Pad) + RegelEinde
+            + QStringLiteral("Bewaar het op een vaste plaats voor je het sluit."));
+    if (!m_opener(QUrl::fromLocalFile(uitslag.Pad)))
         Meld(QStringLiteral("Er is geen programma gevonden dat het document kan openen :") + RegelEinde
-            + QDir::toNativeSeparators(doel));
+            + QDir::toNativeSeparators(uitslag.Pad));
 }
 
-void frmPrinten::Meld(const QString& prompt)
+void OefenbladVenster::Meld(const QString& prompt)
 {
     m_dialogen.Melding(this, prompt, ProgrammaTitel(), Knoppen::Ok, Icoon::Geen);
 }

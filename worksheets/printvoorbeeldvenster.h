@@ -10,7 +10,7 @@ class QLabel;
 
 // The preview of a composed sheet: title, subtitle and the 30 exercises without their answers,
 // in three blocks of two columns, laid out in twips like the printed page.
-class frmPrintVoorbeeld : public QWidget
+class PrintvoorbeeldVenster : public QWidget
 {
     Q_OBJECT
 
@@ -18,9 +18,8 @@ public:
     static constexpr int Breedte = 6105; // twips
     static constexpr int Hoogte = 8280;
 
-    explicit frmPrintVoorbeeld(QWidget* parent = nullptr);
+    explicit PrintvoorbeeldVenster(QWidget* parent = nullptr);
 
-    // Shows the sheet; its display texts must have been built by MaakTeksten.
     void ToonBlad(const BladGegevens& blad);
 
 signals:
@@ -33,9 +32,7 @@ protected:
 private:
     QLabel* MaakLabel(const QString& naam, const QRect& plaats, const QFont& lettertype);
 
-    QLabel* lblTitel;
-    QLabel* lblOndertitel;
-    std::array<QLabel*, BladAantal> lblOef {};
-    std::array<QLabel*, BladAantal> lblIs {};
-    QLabel* lblResultaat;
+    QLabel* m_titel = nullptr;
+    QLabel* m_ondertitel = nullptr;
+    std::array<QLabel*, BladAantal> m_opgaven {};
 };

@@ -1,4 +1,4 @@
-#include "frmprintvoorbeeld.h"
+#include "printvoorbeeldvenster.h"
 
 #include "twips.h"
 
@@ -21,7 +21,7 @@ QFont Lettertype(const QString& naam, double punten, bool onderstreept)
 
 } // namespace
 
-frmPrintVoorbeeld::frmPrintVoorbeeld(QWidget* parent)
+PrintvoorbeeldVenster::PrintvoorbeeldVenster(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPrintVoorbeeld"));
@@ -33,46 +33,48 @@ frmPrintVoorbeeld::frmPrintVoorbeeld(QWidget* parent)
     resize(PixelsGrootte(Breedte, Hoogte));
 
     const QFont sansSerif = Lettertype(QStringLiteral("MS Sans Serif"), 9.75, false);
-    lblTitel = MaakLabel(QStringLiteral("lblTitel"), PixelsRechthoek(1440, 120, 2655, 375),
+    // As wide as the subtitle, so that the longest title ("Vermenigvuldigen en delen") fits, centred as before.
+    m_titel = MaakLabel(QStringLiteral("lblTitel"), PixelsRechthoek(120, 120, 5775, 375),
         Lettertype(QStringLiteral("Arial"), 12, true));
-    lblTitel->setAlignment(Qt::AlignCenter);
-    lblOndertitel = MaakLabel(QStringLiteral("lblOndertitel"), PixelsRechthoek(120, 480, 5775, RegelHoogte),
+    m_titel->setAlignment(Qt::AlignCenter);
+    m_ondertitel = MaakLabel(QStringLiteral("lblOndertitel"), PixelsRechthoek(120, 480, 5775, RegelHoogte),
         Lettertype(QStringLiteral("Arial"), 9.75, true));
     // Row r of block b shows slot 10b + r on the left and slot 10b + r + 5 on the right.
     for (int vak = 0; vak < BladAantal; ++vak) {
         const int blok = vak / 10;
         const bool rechts = vak % 10 >= 5;
         const int boven = BlokBoven.at(static_cast<std::size_t>(blok)) + (vak % 5) * RijAfstand;
-        const auto i = static_cast<std::size_t>(vak);
-        lblOef.at(i) = MaakLabel(QStringLiteral("lblOef(%1)").arg(vak),
+        m_opgaven.at(static_cast<std::size_t>(vak)) = MaakLabel(QStringLiteral("lblOef(%1)").arg(vak),
             PixelsRechthoek(rechts ? 3360 : 120, boven, 2175, RegelHoogte), sansSerif);
-        lblIs.at(i) = MaakLabel(QStringLiteral("lblIs(%1)").arg(vak),
-            PixelsRechthoek(rechts ? 4800 : 1560, boven, 255, RegelHoogte), sansSerif);
-        lblIs.at(i)->setText(QStringLiteral("="));
+        MaakLabel(QStringLiteral("lblIs(%1)").arg(vak), PixelsRechthoek(rechts ? 4800 : 1560, boven, 255, RegelHoogte),
+            sansSerif)
+            ->setText(QStringLiteral("="));
     }
-    lblResultaat = MaakLabel(QStringLiteral("lblResultaat"), PixelsRechthoek(120, 6480, 5775, RegelHoogte),
-        Lettertype(QStringLiteral("Arial"), 9.75, false));
-    lblResultaat->setText(QStringLiteral("Resultaat : ..../30"));
+    MaakLabel(QStringLiteral("lblResultaat"), PixelsRechthoek(120, 6480, 5775, RegelHoogte),
+        Lettertype(QStringLiteral("Arial"), 9.75, false))
+        ->setText(QStringLiteral("Resultaat : ..../30"));
 }
 
-QLabel* frmPrintVoorbeeld::MaakLabel(const QString& naam, const QRect& plaats, const QFont& lettertype)
+// Plain text: a subtitle such as "<b>" or "<img src=...>" is shown as typed, never as markup.
+QLabel* PrintvoorbeeldVenster::MaakLabel(const QString& naam, const QRect& plaats, const QFont& lettertype)
 {
     auto* label = new QLabel(this);
     label->setObjectName(naam);
+    label->setTextFormat(Qt::PlainText);
     label->setFont(lettertype);
     label->setGeometry(plaats);
     return label;
 }
 
-void frmPrintVoorbeeld::ToonBlad(const BladGegevens& blad)
+void PrintvoorbeeldVenster::ToonBlad(const BladGegevens& blad)
 {
-    lblTitel->setText(blad.Titel);
-    lblOndertitel->setText(blad.Ondertitel);
-    for (std::size_t i = 0; i < lblOef.size(); ++i)
-        lblOef.at(i)->setText(blad.Opgaven.at(i).Tekst);
+    m_titel->setText(blad.Titel);
+    m_ondertitel->setText(blad.Ondertitel);
+    for (std::size_t i = 0; i < m_opgaven.size(); ++i)
+        m_opgaven.at(i)->setText(Tekst(blad.Opgaven.at(i)));
 }
 
-void frmPrintVoorbeeld::closeEvent(QCloseEvent* event)
+void PrintvoorbeeldVenster::closeEvent(QCloseEvent* event)
 {
     emit Gesloten();
     QWidget::closeEvent(event);

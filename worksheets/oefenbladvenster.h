@@ -11,17 +11,16 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
 class Dialogen;
 class QPushButton;
 class QToolButton;
-class frmPrintVoorbeeld;
+class PrintvoorbeeldVenster;
 
 // The worksheet window: the teacher picks a range and its kinds, composes a sheet of 30
 // exercises, previews it, prints it (or saves it as PDF) and fills the document template with it.
-class frmPrinten : public QWidget
+class OefenbladVenster : public QWidget
 {
     Q_OBJECT
 
@@ -31,7 +30,7 @@ public:
     // Opens a finished document for the user; the real one hands it to the desktop.
     using Opener = std::function<bool(const QUrl&)>;
 
-    explicit frmPrinten(Dialogen& dialogen, QWidget* parent = nullptr);
+    explicit OefenbladVenster(Dialogen& dialogen, QWidget* parent = nullptr);
 
     void ZetPrinter(PrinterBron printer) { m_printer = std::move(printer); }
     void ZetOpener(Opener opener) { m_opener = std::move(opener); }
@@ -48,9 +47,9 @@ private:
     QSize VensterGrootte() const;
     void MaakKnoppen(QWidget* rij);
     void VerbindKnoppen();
-    void TabKlik(int index);
-    void cmdVoorbeeld_Click();
-    void cmdVoorbeeldZelfde_Click();
+    void KiesTab(int index);
+    void MaakNieuwBlad();
+    void MaakAndereOefeningen();
 
     bool LeesInstellingen(BladKeuze& keuze);
     bool LeesHoofdrekenen(BladKeuze& keuze);
@@ -66,25 +65,25 @@ private:
 
     void Print(Printversie versie);
     void BewaarPdf(Printversie versie);
-    void VulDocument(Printversie versie);
+    void MaakDocument(Printversie versie);
     void Meld(const QString& prompt);
 
     Dialogen& m_dialogen;
     PrintenPaginas m_paginas;
-    QPushButton* cmdVoorbeeld = nullptr;
-    QPushButton* cmdVoorbeeldZelfde = nullptr;
-    QPushButton* cmdPrintOpgaven = nullptr;
-    QPushButton* cmdPrintOplossingen = nullptr;
-    QPushButton* cmdPdfOpgaven = nullptr;
-    QPushButton* cmdPdfOplossingen = nullptr;
-    QPushButton* cmdWOpgaven = nullptr;
-    QPushButton* cmdWOplossingen = nullptr;
-    QToolButton* cmdStop = nullptr;
+    QPushButton* m_nieuwBlad = nullptr; // cmdVoorbeeld
+    QPushButton* m_andereOefeningen = nullptr; // cmdVoorbeeldZelfde
+    QPushButton* m_printOpgaven = nullptr;
+    QPushButton* m_printOplossingen = nullptr;
+    QPushButton* m_pdfOpgaven = nullptr;
+    QPushButton* m_pdfOplossingen = nullptr;
+    QPushButton* m_documentOpgaven = nullptr; // cmdWOpgaven
+    QPushButton* m_documentOplossingen = nullptr; // cmdWOplossingen
+    QToolButton* m_stop = nullptr;
 
-    QString m_tabSoort = QStringLiteral("Hoofdrekenen");
+    TabSoort m_tab = TabSoort::Hoofdrekenen;
     BladKeuze m_keuze;
     BladGegevens m_blad;
-    QPointer<frmPrintVoorbeeld> m_voorbeeld;
+    QPointer<PrintvoorbeeldVenster> m_voorbeeld;
     bool m_geplaatst = false;
 
     PrinterBron m_printer;

@@ -1,0 +1,227 @@
+#include "bereiken.h"
+#include "document.h"
+#include "printvenster.h"
+#include "printvoorbeeldvenster.h"
+#include "samenstellen.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <map>
+
+namespace {
+
+const QString Eind = QStringLiteral("\r\n");
+
+// The text of a PDF as pdftotext lays it out; empty when the tool fails.
+QString PdfTekst(const QString& pad)
+{
+    QProcess proces;
+    proces.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pad, QStringLiteral("-")});
+    if (!proces.waitForFinished(20000) || proces.exitCode() != 0) {
+        proces.kill();
+        return {};
+    }
+    return QString::fromUtf8(proces.readAllStandardOutput());
+}
+
+// One page with the sheet: every exercise with its "=", followed by its answer on the solutions only.
+void ControleerPdf(const QString& pad, const BladGegevens& blad, bool oplossingen)
+{
+    const QString tekst = PdfTekst(pad);
+    EXPECT_EQ(tekst.count(u'\f'), 1) << "one page";
+    EXPECT_TRUE(tekst.contains(blad.Titel));
+    EXPECT_EQ(tekst.contains(blad.Ondertitel + QStringLiteral(" : Oplossingen.")), oplossingen);
+    EXPECT_EQ(tekst.contains(QStringLiteral("Resultaat: ..../30")), !oplossingen);
+    const auto staat = [&tekst](const QString& patroon) {
+        return tekst.contains(QRegularExpression(
+            QStringLiteral("(^|\\s)") + patroon + QStringLiteral("(\\s|$)"), QRegularExpression::MultilineOption));
+    };
+    for (const BladOpgave& o : blad.Opgaven) {
+        const QString opgave = QRegularExpression::escape(Tekst(o)) + QStringLiteral("\\s+=");
+        const QString antwoord = QStringLiteral("\\s?%1").arg(o.Uitkomst);
+        EXPECT_TRUE(staat(oplossingen ? opgave + antwoord : opgave)) << Tekst(o).toStdString();
+        EXPECT_EQ(staat(opgave + antwoord), oplossingen) << Tekst(o).toStdString();
+    }
+}
+
+// Every title fits the preview's title label, and the widest exercise of every range its label.
+TEST(Printvoorbeeld, TitelsEnOpgavenPassen)
+{
+    ZaaiToeval(30);
+    ZetLettertypeVervangingen();
+    PrintvoorbeeldVenster voorbeeld;
+    const auto past = [&voorbeeld](const char* naam) {
+        const QLabel* label = vind<QLabel>(voorbeeld, QString::fromLatin1(naam));
+        return QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->contentsRect().width();
+    };
+    BladGegevens blad = TestBlad();
+    for (int soort = 1; soort <= static_cast<int>(BladSoort::TellenTot100000); ++soort) {
+        blad.Titel = BladTitel(static_cast<BladSoort>(soort));
+        voorbeeld.ToonBlad(blad);
+        EXPECT_TRUE(past("lblTitel")) << blad.Titel.toStdString();
+    }
+    const QFontMetricsF maten(vind<QLabel>(voorbeeld, QStringLiteral("lblOef(0)"))->font());
+    for (const Bereik& bereik : Bereiken) {
+        blad.Opgaven.fill(BreedsteOpgave(bereik, maten));
+        voorbeeld.ToonBlad(blad);
+        EXPECT_TRUE(past("lblOef(0)")) << bereik.naam;
+    }
+}
+
+// The subtitle is shown as typed: markup in it stays text, never bold print or a picture from disk.
+TEST_F(PrintVenster, OndertitelIsGewoneTekst)
+{
+    const QTemporaryDir map;
+    const QString plaatje = map.filePath(QStringLiteral("groot.png"));
+    QImage groot(300, 300, QImage::Format_RGB32);
+    groot.fill(Qt::red);
+    ASSERT_TRUE(groot.save(plaatje));
+    hoofdrekenen(QStringLiteral("20"), 0);
+    for (const QString& ondertitel : {QStringLiteral("<b>vet</b>"), QStringLiteral("<img src=\"%1\">").arg(plaatje),
+             QStringLiteral("&amp; <i>schuin</i>"), QStringLiteral("<a href=\"file:///etc/passwd\">klik</a>")}) {
+        dialogen.invoer(ondertitel);
+        klik(QStringLiteral("cmdVoorbeeld"));
+        const QLabel* label = vind<QLabel>(voorbeeld(), QStringLiteral("lblOndertitel"));
+        QLabel gewoon;
+        gewoon.setTextFormat(Qt::PlainText);
+        gewoon.setFont(label->font());
+        gewoon.setText(ondertitel);
+        EXPECT_EQ(label->text(), ondertitel);
+        EXPECT_EQ(label->sizeHint(), gewoon.sizeHint()) << ondertitel.toStdString();
+    }
+}
+
+// A working printer prints without a word; a failing printer, or none, is named and a PDF file offered.
+// The opgaven are printed here, the solutions saved as PDF.
+TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
+{
+    const QTemporaryDir map;
+    const auto naarPdf = [](const QString& uitvoer) -> PrinterBron {
+        return [uitvoer] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(uitvoer);
+            return printer;
+        };
+    };
+    const QString vraag = Eind + QStringLiteral("Wil je het oefenblad als PDF-bestand bewaren ?");
+    struct Geval
+    {
+        const char* knop;
+        PrinterBron printer;
+        std::vector<QString> meldingen;
+        QString bestand; // the PDF file written: printed to, or saved as when the offer is accepted
+    };
+    const Geval gevallen[] = {
+        {"cmdPrintOpgaven", naarPdf(map.filePath(QStringLiteral("papier.pdf"))), {}, QStringLiteral("papier.pdf")},
+        {"cmdPrintOplossingen", naarPdf(map.filePath(QStringLiteral("weg/papier.pdf"))),
+            {QStringLiteral("Het afdrukken is mislukt.") + vraag}, QStringLiteral("gered.pdf")},
+        {"cmdPrintOpgaven", [] { return std::unique_ptr<QPrinter>(); },
+            {QStringLiteral("Er is geen printer gevonden.") + vraag}, {}},
+    };
+    hoofdrekenen(QStringLiteral("50"), 0);
+    dialogen.invoer(QStringLiteral("klas 3"));
+    klik(QStringLiteral("cmdVoorbeeld"));
+    QStringList geschreven;
+    for (const Geval& geval : gevallen) {
+        venster->ZetPrinter(geval.printer);
+        if (!geval.meldingen.empty() && !geval.bestand.isEmpty()) {
+            dialogen.antwoord(Antwoord::Ja);
+            dialogen.bestand(map.filePath(geval.bestand));
+        }
+        const std::size_t eerder = dialogen.meldingen().size();
+        klik(QString::fromLatin1(geval.knop));
+        std::vector<QString> meldingen;
+        for (std::size_t i = eerder; i < dialogen.meldingen().size(); ++i)
+            if (dialogen.meldingen()[i].soort == NepDialogen::Soort::Melding)
+                meldingen.push_back(dialogen.meldingen()[i].prompt);
+        EXPECT_EQ(meldingen, geval.meldingen) << geval.knop;
+        if (!geval.bestand.isEmpty()) {
+            geschreven << geval.bestand;
+            ControleerPdf(map.filePath(geval.bestand), venster->Blad(), geval.bestand == QLatin1String("gered.pdf"));
+        }
+        geschreven.sort();
+        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven) << geval.knop;
+    }
+    EXPECT_TRUE(dialogen.alleAntwoordenGebruikt());
+}
+
+// A home and a temporary folder of our own while it lives.
+struct EigenThuis
+{
+    QTemporaryDir map;
+    const QByteArray oud[3] = {qgetenv("HOME"), qgetenv("TMPDIR"), qgetenv("XDG_CONFIG_HOME")};
+    EigenThuis()
+    {
+        QDir().mkpath(map.filePath(QStringLiteral("tmp")));
+        qputenv("HOME", QFile::encodeName(map.path()));
+        qputenv("TMPDIR", QFile::encodeName(map.filePath(QStringLiteral("tmp"))));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    ~EigenThuis()
+    {
+        for (const auto& [naam, waarde] : {std::pair {"HOME", oud[0]}, {"TMPDIR", oud[1]}, {"XDG_CONFIG_HOME", oud[2]}})
+            waarde.isEmpty() ? qunsetenv(naam) : qputenv(naam, waarde);
+    }
+};
+
+// The document is filled and opened: in the documents folder, made when missing; in the temporary
+// folder, said so, when the documents folder cannot be used; not at all, said so, without its template.
+TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
+{
+    struct Geval
+    {
+        const char* naam;
+        bool documentenIsBestand;
+        const char* map; // where the document goes, in the home; empty: nowhere
+        std::vector<QString> meldingen; // the start of each message
+    };
+    const Geval gevallen[] = {
+        {"gewoon", false, "Documents", {}},
+        {"documentenmap is een bestand", true, "tmp", {QStringLiteral("De map Documenten kan niet gebruikt worden.")}},
+        {"geen sjabloon", false, "", {QStringLiteral("Het sjabloon is niet gevonden of kan niet gelezen worden :")}},
+    };
+    hoofdrekenen(QStringLiteral("20"), 0);
+    dialogen.invoer(QStringLiteral("klas 2"));
+    klik(QStringLiteral("cmdVoorbeeld"));
+    const BladOpgave laatste = venster->Blad().Opgaven[29];
+    for (const Geval& geval : gevallen) {
+        const EigenThuis thuis;
+        if (geval.documentenIsBestand)
+            QFile(thuis.map.filePath(QStringLiteral("Documents"))).open(QIODevice::WriteOnly);
+        const bool sjabloon = *geval.map != '\0';
+        venster->ZetSjabloon(
+            sjabloon ? QStringLiteral(TALLORA_SJABLOON) : thuis.map.filePath(QStringLiteral("x.docx")));
+        std::vector<QString> geopend;
+        venster->ZetOpener([&geopend](const QUrl& url) {
+            geopend.push_back(url.toLocalFile());
+            return true;
+        });
+        const std::size_t eerder = dialogen.meldingen().size();
+        klik(QStringLiteral("cmdWOplossingen"));
+        const std::vector<QString> meldingen = meldingenVanaf(eerder);
+        ASSERT_EQ(meldingen.size(), geval.meldingen.size()) << geval.naam;
+        for (std::size_t i = 0; i < meldingen.size(); ++i)
+            EXPECT_TRUE(meldingen[i].startsWith(geval.meldingen[i])) << meldingen[i].toStdString();
+        ASSERT_EQ(geopend.size(), sjabloon ? 1U : 0U) << geval.naam;
+        if (!sjabloon)
+            continue;
+        const QFileInfo document(geopend[0]);
+        EXPECT_EQ(document.absolutePath(), thuis.map.filePath(QString::fromLatin1(geval.map))) << geval.naam;
+        EXPECT_TRUE(document.fileName().startsWith(QStringLiteral("Oefenblad Optellen oplossingen 20")));
+        EXPECT_TRUE(meldingen.empty() || meldingen[0].contains(QDir::toNativeSeparators(document.filePath())));
+        const std::vector<std::pair<QString, QString>> gelezen = LeesVelden(document.filePath());
+        const std::map<QString, QString> velden(gelezen.begin(), gelezen.end());
+        EXPECT_EQ(velden.at(QStringLiteral("ondertitel")), QStringLiteral("klas 2"));
+        EXPECT_EQ(velden.at(QStringLiteral("oef29")), Tekst(laatste));
+        EXPECT_EQ(velden.at(QStringLiteral("opl29")), QString::number(laatste.Uitkomst));
+    }
+}
+
+} // namespace
