@@ -137,6 +137,37 @@ TEST_F(Rekenrace, WieMagBeginnen)
     EXPECT_EQ(dialogen.laatste().prompt, " mag beginnen !");
 }
 
+// Each choice reaches its generator. "nee" keeps carries and borrows out of + and -, except with "+ - x :", which
+// always allows them, whatever the bridge options show.
+TEST_F(Rekenrace, ElkeKeuzeBereiktZijnGenerator)
+{
+    // operation, operators seen, a bridge seen
+    const std::tuple<int, std::set<QString>, bool> gevallen[] {
+        {0, {"+"}, false}, {2, {"+", "-"}, false}, {5, {"x", ":"}, false}, {6, {"+", "-", "x", ":"}, true}};
+    typIn(venster, "txtMax", "99");
+    klik(optie("optBrugNee"));
+    for (const auto& [bewerking, tekens, brug] : gevallen) {
+        SCOPED_TRACE(bewerking);
+        klikTab(venster, 0);
+        kies(bewerking);
+        klikTab(venster, 1);
+        std::set<QString> gezien;
+        bool brugGezien = false;
+        // Wrong answers, so the race never ends.
+        for (int i = 0; i < 80; ++i) {
+            const int speler = Beurt(venster);
+            const auto getal = [&](const char* naam) { return tekst(venster, naam + QString::number(speler)).toInt(); };
+            const QString teken = tekst(venster, QStringLiteral("lblBewerking%1").arg(speler));
+            const int l = getal("lblLinks"), r = getal("lblRechts");
+            gezien.insert(teken);
+            brugGezien |= teken == "+" ? l % 10 + r % 10 > 9 || l / 10 + r / 10 > 9 : teken == "-" && l % 10 < r % 10;
+            Beantwoord(venster, speler, false);
+        }
+        EXPECT_EQ(gezien, tekens);
+        EXPECT_EQ(brugGezien, brug);
+    }
+}
+
 // A whole race: the turn passes after every answer, a wrong answer leaves the car where it is, and the first to ten
 // right answers wins while the other has nine. Ja shows Setup with the cars still down; Oefening alone leaves them
 // there, and a click on Setup puts them back at the top. Nee closes the window.
