@@ -1,12 +1,11 @@
 #include "racegeluiden.h"
 
-Racegeluiden::~Racegeluiden()
-{
-    Close();
-}
+namespace {
 
-QString Racegeluiden::Bestand(Soort soort)
+// The file of a sound, relative to the working directory.
+QString Bestand(Racegeluiden::Soort soort)
 {
+    using Soort = Racegeluiden::Soort;
     switch (soort) {
     case Soort::Start:
         return QStringLiteral("sound/attention.wav");
@@ -18,6 +17,13 @@ QString Racegeluiden::Bestand(Soort soort)
         return QStringLiteral("sound/applaus.wav");
     }
     return {};
+}
+
+} // namespace
+
+Racegeluiden::~Racegeluiden()
+{
+    Close();
 }
 
 void Racegeluiden::Speel(Soort soort)

@@ -25,9 +25,6 @@ public:
     // Stops the sound that is open, if any.
     void Close();
 
-    // The file of a sound, relative to the working directory.
-    static QString Bestand(Soort soort);
-
 private:
     bool Open(Soort soort);
     void Play();

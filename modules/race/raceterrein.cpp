@@ -8,7 +8,7 @@
 
 namespace {
 
-// Trees and flags in twips of the design, away from the players' frames.
+// Trees, bushes and flags in twips of the page, away from the track and the players' frames.
 constexpr std::array<QPoint, 6> Bomen {
     {{500, 1150}, {1300, 900}, {2300, 1250}, {5400, 1050}, {6500, 1300}, {7200, 950}}};
 constexpr std::array<QPoint, 6> Struiken {

@@ -1,6 +1,5 @@
 #include "nepspeler.h"
 #include "programma.h"
-#include "race/racegeluiden.h"
 #include "toon.h"
 #include "werkmap.h"
 #include "widgets.h"
@@ -223,13 +222,11 @@ TEST_F(Rekenrace, EenHeleRaceTotDeWinnaar)
 // is silence.
 TEST(RekenraceGeluid, ElkeGebeurtenisZijnGeluid)
 {
-    using Soort = Racegeluiden::Soort;
     Werkmap map;
     QDir().mkpath("sound");
-    for (const auto& [soort, ms] : {std::pair {Soort::Start, 300}, {Soort::Auto, 200}, {Soort::Applaus, 400}})
-        Werkmap::Schrijf(Racegeluiden::Bestand(soort), MaakToon({.toonMs = ms}));
-    Werkmap::Schrijf(
-        Racegeluiden::Bestand(Soort::Fout), MaakToon({.formaat = SF_FORMAT_AIFF | SF_FORMAT_PCM_16, .toonMs = 150}));
+    for (const auto& [bestand, ms] : {std::pair {"attention.wav", 300}, {"auto.wav", 200}, {"applaus.wav", 400}})
+        Werkmap::Schrijf(QStringLiteral("sound/") + bestand, MaakToon({.toonMs = ms}));
+    Werkmap::Schrijf("sound/fout1.aif", MaakToon({.formaat = SF_FORMAT_AIFF | SF_FORMAT_PCM_16, .toonMs = 150}));
     NepSpeler speler;
     {
         Programma programma;
@@ -244,7 +241,7 @@ TEST(RekenraceGeluid, ElkeGebeurtenisZijnGeluid)
             Beantwoord(venster, Beurt(venster), antwoord != 1);
         }
         ASSERT_EQ(programma.dialogen.laatste().prompt, "Nog eens ?");
-        QFile::remove(Racegeluiden::Bestand(Soort::Start));
+        QFile::remove("sound/attention.wav");
         klikTab(venster, 1);
         Beantwoord(venster, Beurt(venster), true);
         vind<QAbstractButton>(venster, "cmdStop")->click();

@@ -128,13 +128,15 @@ TEST(Vissen, HelpStoptHetSpelNiet)
     EXPECT_GE(bewogen, 8);
 }
 
-// The fishing line's end follows the pointer over the water, also over a fish; elsewhere it stays.
+// Over the water the pointer is a fish hook, and the fishing line's end follows it, also over a fish; elsewhere it
+// stays.
 TEST(Vissen, LijnVolgtDeMuis)
 {
     Programma programma;
     QWidget& venster = programma.Open("gbvissen");
     klikTab(venster, 1);
     auto* water = vind<Water>(venster, "fraWater");
+    EXPECT_EQ(water->cursor().shape(), Qt::BitmapCursor);
     const double factor = water->width() / 7455.0;
     BeweegMuis(water, {100, 50});
     EXPECT_NEAR(water->Haak().x(), 100 / factor, 1);
