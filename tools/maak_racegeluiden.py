@@ -17,6 +17,7 @@ import wave
 from pathlib import Path
 
 from maak_geluiden import FLUTE, MARIMBA, RATE, SINE, Sound, note_frequency
+from maak_geluiden import write as write_wav
 
 PEAK = 0.45
 LONGEST = 3.0  # seconds; the program keeps four at most
@@ -80,14 +81,6 @@ def clap(sound, start, level, colour, rng):
         high += (low - high) * 0.08
         envelope = min(1.0, i / 40) * math.exp(-i / (0.012 * RATE))
         sound.samples[first + i] += level * envelope * (low - high)
-
-
-def write_wav(path, samples):
-    with wave.open(str(path), "wb") as out:
-        out.setnchannels(1)
-        out.setsampwidth(2)
-        out.setframerate(RATE)
-        out.writeframes(struct.pack(f"<{len(samples)}h", *samples))
 
 
 def extended(value):
