@@ -40,8 +40,7 @@ Geluidsspeler*& Speler()
 
 void Speel(int slot)
 {
-    if (Speler())
-        Speler()->Speel(slot, Geluid(slot));
+    SpeelGeluid(slot, Geluid(slot));
 }
 
 // libsndfile reads the image through these callbacks, so a sound never has to be written to disk.
@@ -158,6 +157,12 @@ std::optional<PcmGeluid> DecodeerGeluid(const QByteArray& beeld)
 void ZetGeluidsspeler(Geluidsspeler* speler)
 {
     Speler() = speler;
+}
+
+void SpeelGeluid(int slot, const PcmGeluid& geluid)
+{
+    if (Speler())
+        Speler()->Speel(slot, geluid);
 }
 
 QByteArray LeesBestand(const QString& pad)

@@ -27,12 +27,17 @@ class Geluidsspeler
 {
 public:
     virtual ~Geluidsspeler() = default;
-    // slot 1..10 is an approval sound, 11..20 a disapproval sound; geluid is empty when its slot holds no sound.
+    // slot 1..10 is an approval sound, 11..20 a disapproval sound, above 20 a window's own sound; geluid is empty
+    // when its slot holds no sound.
     virtual void Speel(int slot, const PcmGeluid& geluid) = 0;
 };
 
 // The player used by SpeelGoed/SpeelFout; nullptr (the default) means silence. Not owned.
 void ZetGeluidsspeler(Geluidsspeler* speler);
+
+// Plays a window's own sound through the same player, under a slot above 20 that names it; an empty sound stops
+// the one playing.
+void SpeelGeluid(int slot, const PcmGeluid& geluid);
 
 // The largest file LeesBestand reads: far above a few seconds of sound, so that a stray huge file under a sound's
 // name costs neither time nor memory.

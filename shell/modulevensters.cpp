@@ -11,8 +11,10 @@
 #include "ordenen/ordenenvenster.h"
 #include "overvenster.h"
 #include "puzzel/puzzelvenster.h"
+#include "race/rekenracevenster.h"
 #include "splitsen/splitsenvenster.h"
 #include "toets/toetsvenster.h"
+#include "vissen/gbvissenvenster.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,7 +38,7 @@ Modulevensters StandaardModulevensters()
     return {
         {u"gbordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getalbeelden>}}, // frmGBOrdenen
         {u"gbherkennen"_s, {Openwijze::Module, Maak<HerkennenVenster>}}, // frmGBHerkennen
-        {u"gbvissen"_s, {Openwijze::Module, {}}}, // frmGBVissen
+        {u"gbvissen"_s, {Openwijze::Module, Maak<GBVissenVenster>}}, // frmGBVissen
         {u"grordenen"_s, {Openwijze::Module, MaakOrdenen<OrdenenVenster::Soort::Getallen>}}, // frmGROrdenen
         {u"graanvullen"_s, {Openwijze::Module, Maak<AanvullenVenster>}}, // frmGRAanvullen
         {u"splitsen"_s, {Openwijze::Module, Maak<SplitsenVenster>}}, // frmSplitsen
@@ -48,7 +50,7 @@ Modulevensters StandaardModulevensters()
         {u"tienduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Tienduizend>}}, // Tot tienduizend
         {u"honderdduizend"_s, {Openwijze::Module, MaakDrill<BereikIndex::Honderdduizend>}}, // Tot honderdduizend
         {u"puzzel"_s, {Openwijze::Module, Maak<PuzzelVenster>}}, // frmPuzzel
-        {u"race"_s, {Openwijze::Module, {}}}, // frmRekenrace
+        {u"race"_s, {Openwijze::Module, Maak<RekenraceVenster>}}, // frmRekenrace
         {u"oefenbladen"_s, {Openwijze::Module, Maak<OefenbladVenster>}}, // Oefenbladen
         {u"toets"_s, {Openwijze::Module, Maak<ToetsVenster>}}, // De 50-oefeningen-test
         {u"algemeen"_s, {Openwijze::Module, Maak<HelpVenster>}},

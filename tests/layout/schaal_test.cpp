@@ -90,4 +90,30 @@ TEST(Schaal, OpHetBordPastAlles)
     }
 }
 
+// The games grow as a whole: at 250 % the fish in the pond and the cars on the track are two and a half times as
+// large, and every page still has room for everything.
+TEST(Schaal, DeSpellenGroeienMee)
+{
+    for (const auto& [menu, stuk] : {std::pair {"gbvissen", "cmdBeeld(0)"}, std::pair {"race", "imgCar1"}}) {
+        SCOPED_TRACE(menu);
+        Programma programma;
+        QWidget& venster = programma.Open(menu);
+        klikTab(venster, 1);
+        QApplication::processEvents();
+        const QSize gewoon = vind<QWidget>(venster, stuk)->size();
+        for (int i = 0; i < 4; ++i)
+            programma.hoofd.findChild<QAction*>("groter")->trigger();
+        QApplication::processEvents();
+        const QSize groot = vind<QWidget>(venster, stuk)->size();
+        EXPECT_GE(groot.width(), 2.4 * gewoon.width());
+        EXPECT_GE(groot.height(), 2.4 * gewoon.height());
+        for (int pagina = 2; pagina >= 0; --pagina) {
+            klikTab(venster, pagina);
+            QApplication::processEvents();
+            EXPECT_EQ(botsingen(venster), QStringList()) << pagina;
+        }
+        programma.hoofd.findChild<QAction*>("gewonegrootte")->trigger();
+    }
+}
+
 } // namespace
