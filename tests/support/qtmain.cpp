@@ -1,15 +1,18 @@
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Widget tests need one QApplication for the whole run; the platform is offscreen. The user's settings of the
-// run go to a folder of its own, so no test reads or changes the real ones.
+// Widget tests need one QApplication for the whole run; the platform is offscreen. The run gets a home folder of
+// its own, so no test reads or changes the user's settings or writes into their documents.
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    const QTemporaryDir instellingen;
-    qputenv("XDG_CONFIG_HOME", instellingen.path().toLocal8Bit());
+    const QTemporaryDir thuis;
+    qputenv("HOME", QFile::encodeName(thuis.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(thuis.path() + QStringLiteral("/.config")));
+    qunsetenv("XDG_DOCUMENTS_DIR");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
