@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPen>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -54,7 +56,8 @@ Visknop::Visknop(int index, QWidget* parent)
 {
     setObjectName(QStringLiteral("cmdBeeld(%1)").arg(index));
     setAccessibleName(QStringLiteral("Vis met het getalbeeld van %1").arg(m_getal));
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches each fish and Space catches it, for children who use the keyboard; a click takes no focus.
+    setFocusPolicy(Qt::TabFocus);
     // The button passes moves without a pressed button on, so the fishing line follows the pointer over it too.
     setMouseTracking(true);
 }
@@ -73,7 +76,14 @@ void Visknop::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     if (m_beeld.isNull() || m_beeld.size() != size() * ratio)
         m_beeld = Teken();
-    QPainter(this).drawPixmap(0, 0, m_beeld);
+    QPainter schilder(this);
+    schilder.drawPixmap(0, 0, m_beeld);
+    if (hasFocus()) {
+        // The fish the keyboard is on: a yellow ring, as the chosen puzzle piece has.
+        schilder.setRenderHint(QPainter::Antialiasing);
+        schilder.setPen(QPen(QColor(255, 215, 0), std::max(2.0, height() / 16.0)));
+        schilder.drawEllipse(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
 }
 
 QPixmap Visknop::Teken() const

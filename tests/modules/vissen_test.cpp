@@ -150,4 +150,18 @@ TEST(Vissen, LijnVolgtDeMuis)
     EXPECT_NEAR(water->Haak().x(), opVis.x() / factor, 1);
 }
 
+// Without a mouse: Tab goes from fish to fish and Space catches the one the keyboard is on.
+TEST(Vissen, VangenMetHetToetsenbord)
+{
+    Programma programma;
+    QWidget& venster = programma.Open("gbvissen", 5);
+    klikTab(venster, 1);
+    const int doel = Doelgetal(venster);
+    for (int stap = 0; stap < 40 && focus() != Vis(venster, doel - 1); ++stap)
+        QTest::keyClick(focus(), Qt::Key_Tab);
+    ASSERT_EQ(focus(), Vis(venster, doel - 1));
+    QTest::keyClick(focus(), Qt::Key_Space);
+    EXPECT_EQ(tekst(venster, "lblUitslag"), "Goed zo !");
+}
+
 } // namespace
