@@ -90,6 +90,7 @@ void OefenbladVenster::MaakKnoppen(QWidget* rij)
     m_documentOplossingen = MaakKnop(rij, "cmdWOplossingen", "Oplossing", "maak een document met de oplossingen");
     m_stop = new QToolButton(rij);
     m_stop->setObjectName(QStringLiteral("cmdStop"));
+    m_stop->setAccessibleName(QStringLiteral("Afsluiten"));
     m_stop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
     m_stop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
     m_stop->setIconSize({24, 24});
