@@ -1,4 +1,5 @@
 #include "aantallen.h"
+#include "brug.h"
 #include "toeval.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,6 @@
 namespace {
 
 using Drietal = std::tuple<std::int64_t, std::string, std::int64_t>;
-
-// A carry or borrow in the units, tens, hundreds or thousands.
-bool MetBrug(std::int64_t l, std::int64_t r, char teken)
-{
-    for (std::int64_t plaats = 1; plaats <= 1000; plaats *= 10) {
-        const std::int64_t a = l / plaats % 10, b = r / plaats % 10;
-        if (teken == '+' ? a + b > 9 : b > a)
-            return true;
-    }
-    return false;
-}
 
 struct Tellingen
 {
