@@ -91,6 +91,7 @@ QWidget* OefenbladVenster::MaakOnderkant()
     kolom->setSpacing(4);
     m_aantal = MaakLabel(onderkant, QStringLiteral("lblAantalOefeningen"), font());
     m_aantal->setWordWrap(true);
+    m_aantal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Room for two lines, so that the pages keep their size as the text changes.
     m_aantal->setMinimumHeight(2 * m_aantal->fontMetrics().lineSpacing());
     kolom->addWidget(m_aantal);

@@ -1,6 +1,6 @@
 #include "printenpaginas.h"
 
-#include "aantallen.h"
+#include "bewerkingen.h"
 #include "getal.h"
 
 #include <QCheckBox>
@@ -172,26 +172,6 @@ template<std::size_t N> int GekozenIndex(const std::array<QRadioButton*, N>& kno
     return gekozen == knoppen.end() ? -1 : static_cast<int>(gekozen - knoppen.begin());
 }
 
-std::optional<std::uint64_t> AantalHoofdrekenen(const PrintenPaginas& p)
-{
-    const std::optional<std::int32_t> maximum = LeesGeheel32(p.txtMax->text().trimmed());
-    const int bewerking = GekozenIndex(p.optHRbewerking);
-    if (!maximum || *maximum < 1 || *maximum > GrootsteBladMax || bewerking < 0)
-        return std::nullopt;
-    return AantalOefeningen(static_cast<Bewerkingskeuze>(bewerking + 1), *maximum, p.optBrugJa->isChecked());
-}
-
-std::optional<std::uint64_t> AantalTafels(const PrintenPaginas& p)
-{
-    Tafels tafels {};
-    for (std::size_t i = 0; i < tafels.size(); ++i)
-        tafels.at(i) = p.chkTafel.at(i)->isChecked();
-    const int soort = GekozenIndex(p.optTtafels);
-    if (soort < 0 || std::ranges::none_of(tafels, std::identity {}))
-        return std::nullopt;
-    return AantalTafeloefeningen(tafels, soort != 1, soort != 0);
-}
-
 const QString Herbegin = QStringLiteral("\r\nEven herbeginnen...");
 
 QStringList LeesHoofdrekenen(const PrintenPaginas& p, BladKeuze& keuze)
@@ -294,19 +274,9 @@ void ToonKeuze(PrintenPaginas& p, const BladKeuze& keuze)
 
 std::optional<std::uint64_t> AantalVerschillend(const PrintenPaginas& p, TabSoort tab)
 {
-    if (tab == TabSoort::Hoofdrekenen)
-        return AantalHoofdrekenen(p);
-    if (tab == TabSoort::Tafel)
-        return AantalTafels(p);
-    const std::optional<std::size_t> pagina = PaginaVanTab(tab);
-    if (!pagina)
+    BladKeuze keuze;
+    keuze.Tab = tab;
+    if (tab == TabSoort::Help || !LeesInstellingen(p, keuze).isEmpty())
         return std::nullopt;
-    const std::vector<bool> aan = Aangevinkt(p.chkSoorten.at(*pagina));
-    std::vector<std::string> soorten;
-    for (std::size_t i = 0; i < aan.size(); ++i)
-        if (aan[i])
-            soorten.push_back(SoortPaginas().at(*pagina).Soorten().at(i));
-    if (soorten.empty())
-        return std::nullopt;
-    return AantalSoortoefeningen(SoortPaginas().at(*pagina).Bereik, soorten);
+    return AantalVerschillend(keuze);
 }

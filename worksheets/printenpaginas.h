@@ -43,6 +43,6 @@ QStringList LeesInstellingen(const PrintenPaginas& p, BladKeuze& keuze);
 // Shows the settings of a choice on its own page, as a teacher would tick them.
 void ToonKeuze(PrintenPaginas& p, const BladKeuze& keuze);
 
-// How many different exercises the page of the tab allows as it stands (a mixed sheet); empty while it names no
-// sheet yet (nothing ticked or chosen, no valid maximum) and on the Help page.
+// How many different exercises the page of the tab allows as it stands (a mixed sheet); empty while it would not
+// make a sheet (nothing ticked or chosen, no workable maximum) and on the Help page.
 std::optional<std::uint64_t> AantalVerschillend(const PrintenPaginas& p, TabSoort tab);

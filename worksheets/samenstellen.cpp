@@ -1,5 +1,6 @@
 #include "samenstellen.h"
 
+#include "aantallen.h"
 #include "bewerkingen.h"
 #include "getal.h"
 #include "opgave.h"
@@ -219,11 +220,31 @@ int Gedeeld(const BladGegevens& blad, const BladGegevens& ander)
     return static_cast<int>(gedeeld.size());
 }
 
+std::uint64_t AantalVerschillend(const BladKeuze& keuze)
+{
+    if (!keuze.Soort)
+        return 0;
+    const BladSoort soort = *keuze.Soort;
+    if (soort <= BladSoort::VierBewerkingen)
+        return AantalOefeningen(static_cast<Bewerkingskeuze>(soort), keuze.BladMax, keuze.Brug);
+    if (IsTafelblad(soort))
+        return AantalTafeloefeningen(keuze.TafelKeuze, soort != BladSoort::Deeltafels, soort != BladSoort::Maaltafels);
+    const std::optional<std::size_t> p = PaginaVanBladSoort(soort);
+    std::vector<std::string> soorten;
+    for (std::size_t k = 0; p && k < SoortPaginas()[*p].Soorten().size(); ++k)
+        if (Aangevinkt(keuze.SoortKeuze.at(*p), k))
+            soorten.push_back(SoortPaginas()[*p].Soorten()[k]);
+    return p ? AantalSoortoefeningen(SoortPaginas()[*p].Bereik, soorten) : 0;
+}
+
 Samenstelling StelNieuwBladSamen(const BladKeuze& keuze, const BladGegevens& vorig, std::uint64_t zaden)
 {
+    // Two sheets drawn from fewer than 60 exercises must share some: no seed can do better than that.
+    const int verschillend = static_cast<int>(std::min<std::uint64_t>(AantalVerschillend(keuze), 2 * BladAantal));
+    const int onvermijdelijk = std::max(0, std::min(verschillend, BladAantal) + Gedeeld(vorig, vorig) - verschillend);
     Samenstelling beste;
     int minst = BladAantal + 1;
-    for (int poging = 0; poging < ZaadPogingen && minst > 0; ++poging) {
+    for (int poging = 0; poging < ZaadPogingen && minst > onvermijdelijk; ++poging) {
         Samenstelling nieuw {static_cast<std::uint64_t>(RandomIndex(static_cast<std::int64_t>(zaden))), vorig};
         MaakBlad(nieuw.Blad, keuze, nieuw.Zaad);
         const int gedeeld = Gedeeld(nieuw.Blad, vorig);

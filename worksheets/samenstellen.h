@@ -87,6 +87,9 @@ constexpr int MaxPogingen = 51;
 // is drawn while the sheet kind is unset.
 void MaakBlad(BladGegevens& blad, const BladKeuze& keuze, std::uint64_t zaad);
 
+// How many different exercises a choice allows on a mixed sheet.
+std::uint64_t AantalVerschillend(const BladKeuze& keuze);
+
 // How many different exercises of `blad` stand on `ander` too.
 int Gedeeld(const BladGegevens& blad, const BladGegevens& ander);
 
@@ -100,8 +103,8 @@ struct Samenstelling
 };
 
 // A new sheet of the choice that avoids the exercises of `vorig` as far as the choice allows: of seeds 0..zaden-1
-// drawn from the random source, the first whose sheet shares nothing with `vorig`, or else of ZaadPogingen the one
-// that shares least. Its subtitle and code are those of `vorig`.
+// drawn from the random source, the first whose sheet shares no more with `vorig` than so few different exercises
+// force it to, or else of ZaadPogingen the one that shares least. Its subtitle and code are those of `vorig`.
 Samenstelling StelNieuwBladSamen(const BladKeuze& keuze, const BladGegevens& vorig, std::uint64_t zaden);
 
 // The proposed subtitle: the maximum, the tables or the kinds; "gemengde oefeningen" beyond 45 characters.
