@@ -1,48 +1,44 @@
 #include "bladcode.h"
+#include "keuzes.h"
 #include "toeval.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 
 namespace {
 
 const QString Tekens = QStringLiteral("23456789ABCDEFGHJKMNPQRSTUVWXYZ");
 
+BladKeuze Maximum(BladSoort soort, std::int32_t maximum, bool brug)
+{
+    BladKeuze keuze = Keuze(TabSoort::Hoofdrekenen, soort);
+    keuze.BladMax = maximum;
+    keuze.Brug = brug;
+    return keuze;
+}
+
 // Settings as the window accepts them, drawn at random for a tab: kinds or tables ticked, the ordering where it
 // can be asked.
 BladKeuze WillekeurigeKeuze(TabSoort tab)
 {
-    BladKeuze keuze;
-    keuze.Tab = tab;
-    const auto vakjes = [](std::size_t n) {
-        std::vector<bool> aan(n, false);
-        for (std::int64_t k = RandomTot(static_cast<std::int64_t>(n)); k > 0; --k)
-            aan[static_cast<std::size_t>(RandomIndex(static_cast<std::int64_t>(n)))] = true;
-        return aan;
-    };
-    std::vector<bool> gekozen;
-    if (tab == TabSoort::Hoofdrekenen) {
-        keuze.Soort = static_cast<BladSoort>(RandomTot(7));
-        keuze.BladMax = static_cast<std::int32_t>(5 + RandomIndex(GrootsteBladMax - 4));
-        keuze.Brug = RandomIndex(2) == 0;
-        return keuze;
-    }
-    if (tab == TabSoort::Tafel) {
-        keuze.Soort = static_cast<BladSoort>(static_cast<int>(BladSoort::Maaltafels) + RandomIndex(3));
-        gekozen = vakjes(10);
-        std::ranges::copy(gekozen, keuze.TafelKeuze.begin());
-    } else {
-        const std::size_t p = *PaginaVanTab(tab);
-        keuze.Soort = SoortPaginas().at(p).Soort;
-        gekozen = vakjes(SoortPaginas().at(p).Soorten().size());
-        keuze.SoortKeuze.at(p) = gekozen;
-    }
-    const auto aantal = std::ranges::count(gekozen, true);
-    if ((aantal == 3 || aantal == 6) && RandomIndex(2) == 0)
-        keuze.Ordening = aantal == 3 ? BladOrdening::Per10 : BladOrdening::Per5;
-    return keuze;
+    const std::optional<std::size_t> p = PaginaVanTab(tab);
+    const auto vakjes = static_cast<std::int64_t>(p ? SoortPaginas().at(*p).Soorten().size() : 10);
+    std::set<int> aan;
+    for (std::int64_t k = RandomTot(vakjes); k > 0; --k)
+        aan.insert(static_cast<int>(RandomIndex(vakjes)));
+    const bool ordenen = (aan.size() == 3 || aan.size() == 6) && RandomIndex(2) == 0;
+    const BladOrdening ordening = !ordenen ? BladOrdening::Gemengd
+        : aan.size() == 3                  ? BladOrdening::Per10
+                                           : BladOrdening::Per5;
+    if (tab == TabSoort::Hoofdrekenen)
+        return Maximum(static_cast<BladSoort>(RandomTot(7)),
+            static_cast<std::int32_t>(5 + RandomIndex(GrootsteBladMax - 4)), RandomIndex(2) == 0);
+    const BladSoort soort = p ? SoortPaginas().at(*p).Soort
+                              : static_cast<BladSoort>(static_cast<int>(BladSoort::Maaltafels) + RandomIndex(3));
+    return Keuze(tab, soort, {aan.begin(), aan.end()}, ordening);
 }
 
 bool ZelfdeKeuze(const BladKeuze& a, const BladKeuze& b)
@@ -52,38 +48,10 @@ bool ZelfdeKeuze(const BladKeuze& a, const BladKeuze& b)
         && (a.Tab != TabSoort::Hoofdrekenen || (a.BladMax == b.BladMax && a.Brug == b.Brug));
 }
 
-BladKeuze Vakjes(TabSoort tab, BladSoort soort, std::vector<int> aan, BladOrdening ordening = BladOrdening::Gemengd)
-{
-    BladKeuze keuze;
-    keuze.Tab = tab;
-    keuze.Soort = soort;
-    keuze.Ordening = ordening;
-    if (tab == TabSoort::Tafel) {
-        for (const int i : aan)
-            keuze.TafelKeuze.at(static_cast<std::size_t>(i)) = true;
-        return keuze;
-    }
-    const std::size_t p = *PaginaVanTab(tab);
-    keuze.SoortKeuze.at(p).assign(SoortPaginas().at(p).Soorten().size(), false);
-    for (const int i : aan)
-        keuze.SoortKeuze.at(p).at(static_cast<std::size_t>(i)) = true;
-    return keuze;
-}
-
-BladKeuze Hoofdrekenen(BladSoort soort, std::int32_t maximum, bool brug)
-{
-    BladKeuze keuze;
-    keuze.Soort = soort;
-    keuze.BladMax = maximum;
-    keuze.Brug = brug;
-    return keuze;
-}
-
 std::vector<int> Eerste(int n)
 {
-    std::vector<int> eerste;
-    for (int i = 0; i < n; ++i)
-        eerste.push_back(i);
+    std::vector<int> eerste(static_cast<std::size_t>(n));
+    std::iota(eerste.begin(), eerste.end(), 0);
     return eerste;
 }
 
@@ -116,17 +84,17 @@ TEST(Bladcode, GeeftInstellingenEnZaadTerug)
 TEST(Bladcode, Lengtes)
 {
     const std::vector<std::pair<BladKeuze, qsizetype>> gevallen {
-        {Hoofdrekenen(BladSoort::Optellen, 20, true), 8},
-        {Hoofdrekenen(BladSoort::VierBewerkingen, 100000, false), 8},
-        {Vakjes(TabSoort::Tafel, BladSoort::Maaltafels, {6}), 6},
-        {Vakjes(TabSoort::Tafel, BladSoort::MaalEnDeeltafels, {1, 2, 4}, BladOrdening::Per10), 7},
-        {Vakjes(TabSoort::Twintig, BladSoort::TellenTot20, {0, 9}), 7},
-        {Vakjes(TabSoort::Honderd, BladSoort::TellenTot100, {13}), 7},
-        {Vakjes(TabSoort::Honderd, BladSoort::TellenTot100, {0, 5, 26}, BladOrdening::Per10), 9},
-        {Vakjes(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(35)), 6},
-        {Vakjes(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(17)), 13},
-        {Vakjes(TabSoort::Tienduizend, BladSoort::TellenTot10000, Eerste(14)), 11},
-        {Vakjes(TabSoort::Honderdduizend, BladSoort::TellenTot100000, {0, 3}), 7},
+        {Maximum(BladSoort::Optellen, 20, true), 8},
+        {Maximum(BladSoort::VierBewerkingen, 100000, false), 8},
+        {Keuze(TabSoort::Tafel, BladSoort::Maaltafels, {6}), 6},
+        {Keuze(TabSoort::Tafel, BladSoort::MaalEnDeeltafels, {1, 2, 4}, BladOrdening::Per10), 7},
+        {Keuze(TabSoort::Twintig, BladSoort::TellenTot20, {0, 9}), 7},
+        {Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {13}), 7},
+        {Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {0, 5, 26}, BladOrdening::Per10), 9},
+        {Keuze(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(35)), 6},
+        {Keuze(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(17)), 13},
+        {Keuze(TabSoort::Tienduizend, BladSoort::TellenTot10000, Eerste(14)), 11},
+        {Keuze(TabSoort::Honderdduizend, BladSoort::TellenTot100000, {0, 3}), 7},
     };
     for (const auto& [keuze, lengte] : gevallen) {
         EXPECT_EQ(MaakBladcode(keuze, 0).size(), lengte);
@@ -145,7 +113,7 @@ TEST(Bladcode, FouteCodesGevenGeenInstellingen)
         {QStringLiteral("22"), BladcodeFout::KloptNiet}, {QString(40, u'2'), BladcodeFout::KloptNiet}};
     // Hoofdrekenen: nearly every number of its length is a code of some maximum and seed, so only the check
     // character can tell a mistyped code from another.
-    const QString goed = MaakBladcode(Hoofdrekenen(BladSoort::OptellenEnAftrekken, 1234, false), 777);
+    const QString goed = MaakBladcode(Maximum(BladSoort::OptellenEnAftrekken, 1234, false), 777);
     for (qsizetype i = 0; i < goed.size(); ++i) {
         for (const QChar c : Tekens) {
             QString fout = goed;

@@ -2,6 +2,7 @@
 
 #include "bereiken.h"
 #include "bewerkingen.h"
+#include "keuzes.h"
 #include "plaatswaarde.h"
 #include "toeval.h"
 
@@ -61,39 +62,16 @@ TEST(Samenstellen, BladenBlijvenBinnenDeCijfersVanHunBereik)
     }
 }
 
-namespace {
-
-BladKeuze Keuze(TabSoort tab, BladSoort soort, std::vector<std::size_t> aan = {})
-{
-    BladKeuze keuze;
-    keuze.Tab = tab;
-    keuze.Soort = soort;
-    keuze.BladMax = 57;
-    const std::optional<std::size_t> p = PaginaVanTab(tab);
-    if (p)
-        keuze.SoortKeuze.at(*p).assign(SoortPaginas().at(*p).Soorten().size(), false);
-    for (const std::size_t i : aan) {
-        if (p)
-            keuze.SoortKeuze.at(*p).at(i) = true;
-        else
-            keuze.TafelKeuze.at(i) = true;
-    }
-    return keuze;
-}
-
-} // namespace
-
 // A sheet depends on its choice and seed alone: not on the sheet it replaces, not on the random draws before it,
 // not on the answer of the exercise made last (which its first exercise would otherwise avoid); and the draws after
 // it go on as if it had not been made.
 TEST(Samenstellen, ZelfdeKeuzeEnZaadGevenHetZelfdeBlad)
 {
-    BladKeuze geordend = Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {0, 5, 26});
-    geordend.Ordening = BladOrdening::Per10;
     const std::vector<BladKeuze> keuzes {Keuze(TabSoort::Hoofdrekenen, BladSoort::OptellenEnAftrekken),
         Keuze(TabSoort::Hoofdrekenen, BladSoort::VierBewerkingen),
         Keuze(TabSoort::Tafel, BladSoort::MaalEnDeeltafels, {2, 6}),
-        Keuze(TabSoort::Twintig, BladSoort::TellenTot20, {2, 9}), geordend,
+        Keuze(TabSoort::Twintig, BladSoort::TellenTot20, {2, 9}),
+        Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {0, 5, 26}, BladOrdening::Per10),
         Keuze(TabSoort::Duizend, BladSoort::TellenTot1000, {4, 28})};
     for (const BladKeuze& keuze : keuzes) {
         ZaaiToeval(7);
