@@ -11,8 +11,13 @@
 // below KleinsteMaximum), Uitkomst is empty and Links and Rechts are 0.
 Opgave MaakOptelling(std::int32_t maximum, bool brug);
 Opgave MaakAftrekking(std::int32_t maximum, bool brug);
+// One table (tafel not 0): a factor (or quotient) 1..9 with the table on the right, repeats allowed. Tafel 0: free
+// exercises, both numbers at least 2, the product (or Links) at most the maximum.
 Opgave MaakMaaltafel(std::int32_t maximum, std::int32_t tafel);
 Opgave MaakDeeltafel(std::int32_t maximum, std::int32_t tafel);
+// The mixes: a subtraction with probability 101/200, otherwise an addition; a division with probability 101/200,
+// otherwise a multiplication (one table, factor 1..9, or free below the maximum as the plain makers); all four with
+// 99, 100, 100 and 101 chances in 400 for +, -, x and :.
 Opgave MaakPlusOfMin(std::int32_t maximum, bool brug);
 Opgave MaakMaalOfDeel(std::int32_t maximum, std::int32_t tafel);
 Opgave MaakVierBewerkingen(std::int32_t maximum, bool brug);

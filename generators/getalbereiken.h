@@ -1,6 +1,7 @@
 #pragma once
 
 #include "opgave.h"
+#include "plaatswaarde.h"
 
 #include <array>
 #include <string>
@@ -16,7 +17,8 @@ struct Soortgroep
 };
 
 // One number range of the place-value exercises as the drill window and the worksheet page offer it: the kind
-// boxes with the kind code each hands to the generator, their groups and the range's names.
+// boxes with the kind code each hands to the generator, their groups and the range's names. Both the drill and the
+// worksheet page are built from it, so each range's kinds are listed once.
 struct Getalbereik
 {
     std::string_view tabSoort; // the range's name on the worksheet: "Twintig", "Honderd", ...
@@ -27,6 +29,7 @@ struct Getalbereik
     std::vector<std::string> bladSoorten;
     std::vector<Soortgroep> groepen;
     Opgave (*maak)(const std::string& soort);
+    void (*doorloop)(const std::string& soort, const Opgavebezoek& bezoek); // every exercise a kind can give
 };
 
 // The five ranges: to 20, 100, 1000, 10,000 and 100,000, in this order.

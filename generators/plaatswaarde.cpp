@@ -1,5 +1,6 @@
 #include "plaatswaarde_tabel.h"
 
+#include "toeval.h"
 #include "werkopgave.h"
 
 #include <algorithm>
@@ -27,6 +28,12 @@ Trekking Zoek(const Soortrij& rij)
     }
 }
 
+const Soortrij* ZoekRij(const Bereik& bereik, const std::string& soort)
+{
+    const auto rij = std::ranges::find(bereik.rijen, std::string_view(soort), &Soortrij::code);
+    return rij != bereik.rijen.end() ? &*rij : nullptr;
+}
+
 } // namespace
 
 Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
@@ -35,8 +42,7 @@ Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
     opgave.Bewerking = "-";
     if (bereik.onthoudVorige)
         OnthoudVorigeUitkomst();
-    const auto rij = std::ranges::find(bereik.rijen, std::string_view(soort), &Soortrij::code);
-    if (rij != bereik.rijen.end()) {
+    if (const Soortrij* rij = ZoekRij(bereik, soort)) {
         const Trekking o = Zoek(*rij);
         opgave.Links = o.L;
         opgave.Rechts = o.R;
@@ -46,6 +52,19 @@ Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort)
     opgave.Omschrijving.assign(bereik.voorvoegsel);
     opgave.Omschrijving += soort;
     return opgave;
+}
+
+// The generator's retries only repeat draws; the draws that meet the condition are the exercises it can give.
+void DoorloopPlaatswaarde(const Bereik& bereik, const std::string& soort, const Opgavebezoek& bezoek)
+{
+    const Soortrij* rij = ZoekRij(bereik, soort);
+    if (!rij)
+        return;
+    ElkeTrekking([&] {
+        const Trekking o = Trek(*rij);
+        if (rij->voorwaarde(o))
+            bezoek(o.L, rij->teken, o.R);
+    });
 }
 
 std::vector<std::string> Codes(std::span<const Soortrij> rijen)

@@ -2,6 +2,8 @@
 
 #include "opgave.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,3 +21,13 @@ const std::vector<std::string>& SoortenHonderd();
 const std::vector<std::string>& SoortenDuizend();
 const std::vector<std::string>& SoortenTienduizend();
 const std::vector<std::string>& SoortenHonderdduizend();
+
+// Every exercise a kind can give: Links, the operator and Rechts once for every way the kind's draws can fall
+// that meets its condition (so the same exercise may come more than once). Nothing for an unknown code. For
+// counting how many different exercises a choice of kinds allows.
+using Opgavebezoek = std::function<void(std::int64_t links, char teken, std::int64_t rechts)>;
+void DoorloopTwintig(const std::string& soort, const Opgavebezoek& bezoek);
+void DoorloopHonderd(const std::string& soort, const Opgavebezoek& bezoek);
+void DoorloopDuizend(const std::string& soort, const Opgavebezoek& bezoek);
+void DoorloopTienduizend(const std::string& soort, const Opgavebezoek& bezoek);
+void DoorloopHonderdduizend(const std::string& soort, const Opgavebezoek& bezoek);

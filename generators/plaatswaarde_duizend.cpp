@@ -88,11 +88,18 @@ constexpr Soortrij Duizend[] = {
         [](Trekking o) { return o.L > 100 && o.R > 100; }, Vrij},
 };
 
+constexpr Bereik DuizendBereik {"1000/", Duizend, true};
+
 } // namespace
 
 Opgave MaakDuizend(const std::string& soort)
 {
-    return MaakPlaatswaarde({"1000/", Duizend, true}, soort);
+    return MaakPlaatswaarde(DuizendBereik, soort);
+}
+
+void DoorloopDuizend(const std::string& soort, const Opgavebezoek& bezoek)
+{
+    DoorloopPlaatswaarde(DuizendBereik, soort, bezoek);
 }
 
 const std::vector<std::string>& SoortenDuizend()

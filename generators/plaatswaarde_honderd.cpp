@@ -82,16 +82,29 @@ constexpr Soortrij Honderd[] = {
     {"H-TE", '-', LinksEerst, [] { return Getal {100}; }, [](Getal) { return t(); }, Geen, Anders},
 };
 
+constexpr Bereik TwintigBereik {"20/", Twintig, true};
+constexpr Bereik HonderdBereik {"100/", Honderd, true};
+
 } // namespace
 
 Opgave MaakTwintig(const std::string& soort)
 {
-    return MaakPlaatswaarde({"20/", Twintig, true}, soort);
+    return MaakPlaatswaarde(TwintigBereik, soort);
+}
+
+void DoorloopTwintig(const std::string& soort, const Opgavebezoek& bezoek)
+{
+    DoorloopPlaatswaarde(TwintigBereik, soort, bezoek);
 }
 
 Opgave MaakHonderd(const std::string& soort)
 {
-    return MaakPlaatswaarde({"100/", Honderd, true}, soort);
+    return MaakPlaatswaarde(HonderdBereik, soort);
+}
+
+void DoorloopHonderd(const std::string& soort, const Opgavebezoek& bezoek)
+{
+    DoorloopPlaatswaarde(HonderdBereik, soort, bezoek);
 }
 
 const std::vector<std::string>& SoortenTwintig()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "opgave.h"
+#include "plaatswaarde.h"
 
 #include <concepts>
 #include <cstdint>
@@ -57,6 +58,9 @@ inline constexpr int MaxPogingen = 100000;
 // Makes one exercise of the kind `soort`; for an unknown code only Bewerking ("-"), Omschrijving (and
 // VorigeUitkomst where the range refreshes it) are new.
 Opgave MaakPlaatswaarde(const Bereik& bereik, const std::string& soort);
+
+// Every draw of the kind `soort` that meets its condition, as DoorloopTwintig and the others promise.
+void DoorloopPlaatswaarde(const Bereik& bereik, const std::string& soort, const Opgavebezoek& bezoek);
 
 std::vector<std::string> Codes(std::span<const Soortrij> rijen);
 

@@ -112,16 +112,29 @@ constexpr Soortrij Honderdduizend[] = {
         [](Trekking o) { return o.U > 10000; }, Vrij},
 };
 
+constexpr Bereik TienduizendBereik {"10000/", Tienduizend, false};
+constexpr Bereik HonderdduizendBereik {"100000/", Honderdduizend, false};
+
 } // namespace
 
 Opgave MaakTienduizend(const std::string& soort)
 {
-    return MaakPlaatswaarde({"10000/", Tienduizend, false}, soort);
+    return MaakPlaatswaarde(TienduizendBereik, soort);
+}
+
+void DoorloopTienduizend(const std::string& soort, const Opgavebezoek& bezoek)
+{
+    DoorloopPlaatswaarde(TienduizendBereik, soort, bezoek);
 }
 
 Opgave MaakHonderdduizend(const std::string& soort)
 {
-    return MaakPlaatswaarde({"100000/", Honderdduizend, false}, soort);
+    return MaakPlaatswaarde(HonderdduizendBereik, soort);
+}
+
+void DoorloopHonderdduizend(const std::string& soort, const Opgavebezoek& bezoek)
+{
+    DoorloopPlaatswaarde(HonderdduizendBereik, soort, bezoek);
 }
 
 const std::vector<std::string>& SoortenTienduizend()

@@ -66,3 +66,8 @@ Opgave MaakTafelOefening(const Tafels& tafels, std::int64_t vorige)
 {
     return RandomTot(200) <= 100 ? MaakDeelOefening(tafels, vorige) : MaakMaalOefening(tafels, vorige);
 }
+
+Tafeltrekking KiesBladTafeltrekking()
+{
+    return RandomTot(200) >= 100 ? TrekDeel : TrekMaal;
+}

@@ -22,3 +22,9 @@ Opgave MaakMaalOefening(const Tafels& tafels, std::int64_t vorige);
 Opgave MaakDeelOefening(const Tafels& tafels, std::int64_t vorige);
 // A division with probability 100/200, otherwise a multiplication.
 Opgave MaakTafelOefening(const Tafels& tafels, std::int64_t vorige);
+
+// The worksheet's mixed table sheets draw their candidates with TrekMaal and TrekDeel (the other number 1..10; the
+// sheet adds its own repeat rule). A slot of a sheet of both is a division with probability 101/200 (a draw 1..200
+// of 100 or more), otherwise a multiplication: chosen once per slot, for all of its candidates.
+using Tafeltrekking = std::optional<Opgave> (*)(const Tafels&);
+Tafeltrekking KiesBladTafeltrekking();

@@ -2,6 +2,7 @@
 
 #include "bouwstenen.h"
 #include "schaal.h"
+#include "twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +34,7 @@ Oefenvenster::Oefenvenster(
     , m_dialogen(dialogen)
     , m_tabs(new Tabstrook(this, opmaak.vorm))
     , m_stapel(new QStackedWidget(this))
+    , m_kop(new QHBoxLayout)
     , m_stop(new QToolButton(this))
     , m_grootteTwips(opmaak.grootteTwips)
     , m_plaatsing(opmaak.plaatsing)
@@ -51,14 +53,13 @@ Oefenvenster::Oefenvenster(
     m_stop->setAutoRaise(true);
     connect(m_stop, &QToolButton::clicked, this, &Oefenvenster::Sluit);
 
-    auto* kop = new QHBoxLayout;
-    kop->setSpacing(6);
-    kop->addWidget(m_tabs, 1, Qt::AlignBottom);
-    kop->addWidget(m_stop, 0, Qt::AlignRight | Qt::AlignVCenter);
+    m_kop->setSpacing(6);
+    m_kop->addWidget(m_tabs, 1, Qt::AlignBottom);
+    m_kop->addWidget(m_stop, 0, Qt::AlignRight | Qt::AlignVCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(0);
-    layout->addLayout(kop);
+    layout->addLayout(m_kop);
     layout->addWidget(m_stapel, 1);
     m_stapel->setCurrentIndex(0);
 }
@@ -215,9 +216,22 @@ void Oefenvenster::ZetSchaal(double schaal)
         Plaats();
 }
 
+void Oefenvenster::VoegRijToe(QWidget* rij)
+{
+    layout()->addWidget(rij);
+}
+
 void Oefenvenster::Plaats()
 {
-    PlaatsVenster(this, (QSizeF(m_grootteTwips) * m_schaal).toSize(), m_plaatsing);
+    PlaatsVenster(this, GrootteInTwips(), m_plaatsing);
+}
+
+QSize Oefenvenster::GrootteInTwips() const
+{
+    const QSize grootte = (QSizeF(m_grootteTwips) * m_schaal).toSize();
+    const QMargins marges = layout()->contentsMargins();
+    const int kop = m_kop->minimumSize().width() + marges.left() + marges.right();
+    return {std::max(grootte.width(), Twips(kop)), grootte.height()};
 }
 
 // The keyboard starts on the first control of the first page, so that a window can be used without a mouse.

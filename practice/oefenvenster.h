@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class QToolButton;
@@ -46,7 +47,8 @@ struct Vensteropmaak
 
 // The tab frame every tabbed window shares: a tab strip with one page per tab (a click on a tab may act, and
 // brings its page to the front), the Help page with its three titles and texts (on the tab with key "help"),
-// the stop button, the keyboard's Ctrl+PgDown and Ctrl+PgUp, and the window's size and place when first shown.
+// the stop button, the keyboard's Ctrl+PgDown and Ctrl+PgUp, and the window's size and place when first shown (never
+// narrower than its row of tabs, so that every tab stays in sight whatever the system font).
 class Oefenvenster : public QWidget
 {
     Q_OBJECT
@@ -98,6 +100,8 @@ protected:
     virtual void HelpGekozen() { }
 
     QToolButton* StopKnop() const { return m_stop; }
+    // Puts a row across the window below the pages (the worksheet window's buttons).
+    void VoegRijToe(QWidget* rij);
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -107,10 +111,12 @@ private:
     void ZetBeginfocus();
     void Plaats();
     bool Reageer(int index);
+    QSize GrootteInTwips() const;
 
     Dialogen& m_dialogen;
     Tabstrook* m_tabs;
     QStackedWidget* m_stapel;
+    QHBoxLayout* m_kop;
     std::vector<QWidget*> m_paginas; // Frame1(i)
     std::array<QLabel*, 6> m_helpteksten {}; // lblHelpTitel(i)
     QToolButton* m_stop;

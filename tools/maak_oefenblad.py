@@ -3,7 +3,8 @@
 
 The page follows the printed worksheet: title, subtitle, three blocks of five rows with two
 exercises each (exercise, "=" and the answer), and the result line. The program fills the fields
-"titel", "ondertitel", "resultaat", "oef0".."oef29" and "opl0".."opl29" by name.
+"titel", "ondertitel", "resultaat", "oef0".."oef29", "opl0".."opl29" and "bladcode" (the code that
+makes the same sheet again, small at the foot) by name.
 Only the Python standard library is used; the output is byte-for-byte reproducible.
 """
 
@@ -62,8 +63,9 @@ class Fields:
                 f'<w:bookmarkEnd w:id="{bid}"/>')
 
 
-def paragraph(content, spacing_after=0):
-    ppr = f'<w:pPr><w:spacing w:after="{spacing_after}"/></w:pPr>'
+def paragraph(content, spacing_after=0, align=None):
+    jc = f'<w:jc w:val="{align}"/>' if align else ""
+    ppr = f'<w:pPr><w:spacing w:after="{spacing_after}"/>{jc}</w:pPr>'
     return f"<w:p>{ppr}{content}</w:p>"
 
 
@@ -102,6 +104,9 @@ def document_xml():
         body.append(block(fields, first_slot, exercise))
     body.append(paragraph(""))
     body.append(paragraph(fields.field("resultaat", run_props(22, bold=True))))
+    code = run_props(8)
+    body.append(paragraph(""))
+    body.append(paragraph(text_run("Bladcode: ", code) + fields.field("bladcode", code), align="right"))
     section = (f'<w:sectPr><w:pgSz w:w="{PAGE_WIDTH}" w:h="16838"/>'
                f'<w:pgMar w:top="1134" w:right="{SIDE_MARGIN}" w:bottom="1134" w:left="{SIDE_MARGIN}" '
                'w:header="567" w:footer="567" w:gutter="0"/></w:sectPr>')

@@ -23,6 +23,7 @@ struct BladGegevens
     std::array<BladOpgave, BladAantal> Opgaven {};
     QString Titel;
     QString Ondertitel;
+    QString Code; // the sheet code that makes it again; empty for a sheet made otherwise
 };
 
 // The display text of an exercise: Links, Bewerking and Rechts without blanks, e.g. "7x3".

@@ -143,6 +143,8 @@ std::optional<QString> Waarde(const std::string& naam, const BladGegevens& blad,
         return blad.Titel;
     if (naam == "ondertitel")
         return blad.Ondertitel;
+    if (naam == "bladcode")
+        return blad.Code;
     if (naam == "resultaat")
         return opgaven ? QStringLiteral("Resultaat : ..../30") : QStringLiteral("Dit zijn de oplossingen !");
     for (int i = 0; i < BladAantal; ++i) {

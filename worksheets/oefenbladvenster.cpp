@@ -1,11 +1,11 @@
 #include "oefenbladvenster.h"
 
-#include "bewerkingen.h"
+#include "aantaltekst.h"
+#include "bladcode.h"
+#include "bouwstenen.h"
 #include "dialogen.h"
 #include "document.h"
-#include "getal.h"
 #include "printvoorbeeldvenster.h"
-#include "twips.h"
 #include "venster.h"
 
 #include <QCheckBox>
@@ -15,16 +15,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
-#include <QTabBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,12 +28,6 @@
 namespace {
 
 const QString RegelEinde = QStringLiteral("\r\n");
-
-template<std::size_t N> int GekozenIndex(const std::array<QRadioButton*, N>& knoppen)
-{
-    const auto gekozen = std::ranges::find_if(knoppen, [](const QRadioButton* knop) { return knop->isChecked(); });
-    return gekozen == knoppen.end() ? -1 : static_cast<int>(gekozen - knoppen.begin());
-}
 
 QPushButton* MaakKnop(QWidget* ouder, const char* naam, const char* opschrift, const char* tip)
 {
@@ -47,38 +37,75 @@ QPushButton* MaakKnop(QWidget* ouder, const char* naam, const char* opschrift, c
     return knop;
 }
 
+Vensteropmaak Opmaak()
+{
+    // Eight captions in a window of 7000 twips: only compact tabs show them all at once.
+    return {PrintenTabs(), {7000, 5000}, Plaatsing::LinksBoven(), Tabstrook::Vorm::Compact, false};
+}
+
+std::array<QWidget*, PrintenTabAantal - 1> Instelpaginas(const Oefenvenster& venster)
+{
+    std::array<QWidget*, PrintenTabAantal - 1> paginas {};
+    for (std::size_t i = 0; i < paginas.size(); ++i)
+        paginas.at(i) = venster.Pagina(static_cast<int>(i));
+    return paginas;
+}
+
+QString Bladcodemelding(BladcodeFout fout, const QString& code)
+{
+    if (fout == BladcodeFout::Leeg)
+        return QStringLiteral("Typ eerst de bladcode die onderaan het oefenblad staat.");
+    if (fout == BladcodeFout::Nieuwer)
+        return QStringLiteral("De bladcode \"%1\" komt van een nieuwere versie van het programma.").arg(code)
+            + RegelEinde + QStringLiteral("Met deze versie kan dat blad niet opnieuw gemaakt worden.");
+    return QStringLiteral("De bladcode \"%1\" klopt niet.").arg(code) + RegelEinde
+        + QStringLiteral(
+            "Kijk de code onderaan het oefenblad nog eens na. Een bladcode heeft alleen de cijfers 2 tot 9 "
+            "en hoofdletters zonder I, L en O.");
+}
+
 } // namespace
 
 OefenbladVenster::OefenbladVenster(Dialogen& dialogen, QWidget* parent)
-    : QWidget(parent)
-    , m_dialogen(dialogen)
-    , m_paginas(MaakPrintenPaginas(*this))
+    : Oefenvenster(dialogen, QStringLiteral("frmPrinten"), QStringLiteral("Oefenbladen afprinten : voorbereiding"),
+        parent, Opmaak())
+    , m_paginas(MaakPrintenPaginas(Instelpaginas(*this)))
     , m_printer(StandaardPrinter)
     , m_opener(&QDesktopServices::openUrl)
     , m_sjabloon(SjabloonPad())
 {
-    setObjectName(QStringLiteral("frmPrinten"));
-    setWindowTitle(QStringLiteral("Oefenbladen afprinten : voorbereiding"));
-    auto* knoppen = new QWidget(this);
-    MaakKnoppen(knoppen);
+    VoegRijToe(MaakOnderkant());
     VerbindKnoppen();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(0);
-    layout->addWidget(m_paginas.TabStrip);
-    layout->addWidget(m_paginas.Paginas, 1);
-    layout->addWidget(knoppen);
-    // tabBarClicked also comes for the tab that is already selected: that click acts too.
-    connect(m_paginas.TabStrip, &QTabBar::tabBarClicked, this, &OefenbladVenster::KiesTab);
+    VolgInstellingen();
     ZetVoorbeeldKnoppen(false);
+    ToonAantal();
 }
 
-// One column per output (paper, PDF, document), each with an "Opgaven" and a solutions button
-// under a small heading, so that the three "Opgaven" buttons cannot be mistaken for each other.
-void OefenbladVenster::MaakKnoppen(QWidget* rij)
+// The count of different exercises over the buttons; the sheet code with the button that makes its sheet again
+// beside the output buttons.
+QWidget* OefenbladVenster::MaakOnderkant()
 {
+    auto* onderkant = new QWidget(this);
+    auto* kolom = new QVBoxLayout(onderkant);
+    kolom->setContentsMargins(0, 4, 0, 0);
+    kolom->setSpacing(4);
+    m_aantal = MaakLabel(onderkant, QStringLiteral("lblAantalOefeningen"), font());
+    m_aantal->setWordWrap(true);
+    m_aantal->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Room for two lines, so that the pages keep their size as the text changes.
+    m_aantal->setMinimumHeight(2 * m_aantal->fontMetrics().lineSpacing());
+    kolom->addWidget(m_aantal);
+    kolom->addWidget(MaakKnoppen());
+    return onderkant;
+}
+
+// One column per output (paper, PDF, document), each with an "Opgaven" and a solutions button under a small
+// heading, so that the three "Opgaven" buttons cannot be mistaken for each other.
+QWidget* OefenbladVenster::MaakKnoppen()
+{
+    auto* rij = new QWidget(this);
     auto* raster = new QGridLayout(rij);
-    raster->setContentsMargins(0, 4, 0, 0);
+    raster->setContentsMargins(0, 0, 0, 0);
     raster->setSpacing(3);
     m_nieuwBlad = MaakKnop(rij, "cmdVoorbeeld", "Printvoorbeeld", "Voorbeeldknop");
     m_andereOefeningen = MaakKnop(rij, "cmdVoorbeeldZelfde", "Andere oefeningen", "Voorbeeldknop");
@@ -88,29 +115,24 @@ void OefenbladVenster::MaakKnoppen(QWidget* rij)
     m_pdfOplossingen = MaakKnop(rij, "cmdPdfOplossingen", "Oplossingen", "bewaar de oplossingen als PDF-bestand");
     m_documentOpgaven = MaakKnop(rij, "cmdWOpgaven", "Opgaven", "maak een document met de opgaven");
     m_documentOplossingen = MaakKnop(rij, "cmdWOplossingen", "Oplossing", "maak een document met de oplossingen");
-    m_stop = new QToolButton(rij);
-    m_stop->setObjectName(QStringLiteral("cmdStop"));
-    m_stop->setAccessibleName(QStringLiteral("Afsluiten"));
-    m_stop->setToolTip(QStringLiteral("Deze oefening afsluiten"));
-    m_stop->setIcon(QIcon(QStringLiteral(":/practice/stop.svg")));
-    m_stop->setIconSize({24, 24});
-    m_stop->setAutoRaise(true);
+    m_haalCode = MaakKnop(rij, "cmdBladcode", "Blad terughalen", "maak het blad van deze bladcode opnieuw");
+    m_code = new QLineEdit(rij);
+    m_code->setObjectName(QStringLiteral("txtBladcode"));
+    m_code->setToolTip(QStringLiteral("de bladcode onderaan een oefenblad"));
 
     raster->addWidget(m_nieuwBlad, 1, 0);
     raster->addWidget(m_andereOefeningen, 2, 0);
-    const std::array koppen {"Printen:", "PDF:", "Document:"};
-    const std::array<std::array<QPushButton*, 2>, 3> kolommen {{{m_printOpgaven, m_printOplossingen},
-        {m_pdfOpgaven, m_pdfOplossingen}, {m_documentOpgaven, m_documentOplossingen}}};
-    for (int k = 0; k < 3; ++k) {
+    const std::array koppen {"Printen:", "PDF:", "Document:", "Bladcode:"};
+    const std::array<std::array<QWidget*, 2>, 4> kolommen {{{m_printOpgaven, m_printOplossingen},
+        {m_pdfOpgaven, m_pdfOplossingen}, {m_documentOpgaven, m_documentOplossingen}, {m_code, m_haalCode}}};
+    for (int k = 0; k < 4; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        auto* kop = new QLabel(QString::fromUtf8(koppen.at(i)), rij);
-        kop->setTextFormat(Qt::PlainText);
-        raster->addWidget(kop, 0, k + 1);
+        raster->addWidget(MaakLabel(rij, {}, font(), QString::fromUtf8(koppen.at(i))), 0, k + 1);
         raster->addWidget(kolommen.at(i)[0], 1, k + 1);
         raster->addWidget(kolommen.at(i)[1], 2, k + 1);
     }
-    raster->addWidget(m_stop, 1, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
     raster->setColumnStretch(4, 1);
+    return rij;
 }
 
 void OefenbladVenster::VerbindKnoppen()
@@ -123,43 +145,38 @@ void OefenbladVenster::VerbindKnoppen()
     connect(m_pdfOplossingen, &QPushButton::clicked, this, [this] { BewaarPdf(Printversie::Oplossingen); });
     connect(m_documentOpgaven, &QPushButton::clicked, this, [this] { MaakDocument(Printversie::Opgaven); });
     connect(m_documentOplossingen, &QPushButton::clicked, this, [this] { MaakDocument(Printversie::Oplossingen); });
-    // Closing this window closes the preview first (closeEvent).
-    connect(m_stop, &QToolButton::clicked, this, [this] { SluitVenster(this); });
+    connect(m_haalCode, &QPushButton::clicked, this, &OefenbladVenster::HaalBladcodeOp);
+    connect(m_code, &QLineEdit::returnPressed, this, &OefenbladVenster::HaalBladcodeOp);
 }
 
-void OefenbladVenster::showEvent(QShowEvent* event)
+// Every change on a settings page shows the new count at once.
+void OefenbladVenster::VolgInstellingen()
 {
-    QWidget::showEvent(event);
-    if (!m_geplaatst) {
-        m_geplaatst = true;
-        PlaatsVenster(this, VensterGrootte(), Plaatsing::LinksBoven());
-    }
-}
-
-// Wider than the usual size only as far as the tab strip needs: the teacher must see all eight
-// tabs at once, whatever the system font.
-QSize OefenbladVenster::VensterGrootte() const
-{
-    const QMargins marges = layout()->contentsMargins();
-    const int tabs = m_paginas.TabStrip->sizeHint().width() + marges.left() + marges.right();
-    return {std::max(Grootte.width(), Twips(tabs)), Grootte.height()};
+    connect(m_paginas.txtMax, &QLineEdit::textChanged, this, &OefenbladVenster::ToonAantal);
+    std::vector<QAbstractButton*> knoppen {m_paginas.optBrugJa, m_paginas.optBrugNee};
+    knoppen.insert(knoppen.end(), m_paginas.optHRbewerking.begin(), m_paginas.optHRbewerking.end());
+    knoppen.insert(knoppen.end(), m_paginas.chkTafel.begin(), m_paginas.chkTafel.end());
+    knoppen.insert(knoppen.end(), m_paginas.optTtafels.begin(), m_paginas.optTtafels.end());
+    for (const std::vector<QCheckBox*>& vakjes : m_paginas.chkSoorten)
+        knoppen.insert(knoppen.end(), vakjes.begin(), vakjes.end());
+    for (QAbstractButton* knop : knoppen)
+        connect(knop, &QAbstractButton::toggled, this, &OefenbladVenster::ToonAantal);
 }
 
 void OefenbladVenster::closeEvent(QCloseEvent* event)
 {
     SluitVoorbeeld();
-    QWidget::closeEvent(event);
+    Oefenvenster::closeEvent(event);
 }
 
-void OefenbladVenster::KiesTab(int index)
+bool OefenbladVenster::TabGekozen(int index)
 {
-    if (index < 0 || index >= PrintenTabAantal)
-        return;
-    m_paginas.Paginas->setCurrentIndex(index);
     m_tab = static_cast<TabSoort>(index);
     m_nieuwBlad->setEnabled(m_tab != TabSoort::Help);
     if (m_tab == TabSoort::Help)
         ToonHelpTeksten();
+    ToonAantal();
+    return true;
 }
 
 // The settings are read into a copy and only kept when they pass every check, so that a refused
@@ -168,11 +185,14 @@ void OefenbladVenster::MaakNieuwBlad()
 {
     BladKeuze nieuw = m_keuze;
     nieuw.Tab = m_tab;
-    if (!LeesInstellingen(nieuw))
+    const QStringList meldingen = LeesInstellingen(m_paginas, nieuw);
+    for (const QString& melding : meldingen)
+        Meld(melding);
+    if (!meldingen.isEmpty())
         return;
     nieuw.Ordening = VraagOrdening(TelSoorten(nieuw));
     m_keuze = nieuw;
-    MaakBlad(m_blad, m_keuze);
+    StelSamen();
     MaakOndertitel();
     ToonVoorbeeld();
 }
@@ -181,77 +201,37 @@ void OefenbladVenster::MaakAndereOefeningen()
 {
     if (!m_keuze.Soort)
         return;
-    MaakBlad(m_blad, m_keuze);
+    StelSamen();
     ToonVoorbeeld();
 }
 
-bool OefenbladVenster::LeesInstellingen(BladKeuze& keuze)
+// A new sheet that avoids the exercises of the one it replaces, and the code that makes it again.
+void OefenbladVenster::StelSamen()
 {
-    if (m_tab == TabSoort::Hoofdrekenen)
-        return LeesHoofdrekenen(keuze);
-    if (m_tab == TabSoort::Tafel)
-        return LeesTafels(keuze);
-    const std::optional<std::size_t> pagina = PaginaVanTab(m_tab);
-    return pagina && LeesSoorten(keuze, *pagina);
+    Samenstelling nieuw = StelNieuwBladSamen(m_keuze, m_blad, AantalZaden(m_keuze));
+    m_blad = std::move(nieuw.Blad);
+    m_blad.Code = MaakBladcode(m_keuze, nieuw.Zaad);
+    m_code->setText(m_blad.Code);
 }
 
-bool OefenbladVenster::LeesHoofdrekenen(BladKeuze& keuze)
+// A code puts its settings back on their page and makes its sheet again, subtitle proposal included; a code that
+// cannot be read changes nothing.
+void OefenbladVenster::HaalBladcodeOp()
 {
-    const std::optional<std::int32_t> maximum = LeesGeheel32(m_paginas.txtMax->text().trimmed());
-    if (!maximum || *maximum < 1 || *maximum > 100000) {
-        Meld(QStringLiteral("Kies een geldig maximum voor de oefeningen !"));
-        if (maximum == 0)
-            Meld(QStringLiteral("Je moest nog een maximum opgeven !") + RegelEinde
-                + QStringLiteral("Even herbeginnen..."));
-        return false;
+    const std::variant<Bladrecept, BladcodeFout> gelezen = LeesBladcode(m_code->text());
+    if (const auto* fout = std::get_if<BladcodeFout>(&gelezen)) {
+        Meld(Bladcodemelding(*fout, m_code->text().trimmed()));
+        return;
     }
-    const int bewerking = GekozenIndex(m_paginas.optHRbewerking);
-    if (bewerking < 0) {
-        Meld(QStringLiteral("Kies nog een bewerking !!"));
-        return false;
-    }
-    // Below this maximum the generators cannot make two different exercises, let alone 30.
-    const std::int32_t kleinste = KleinsteMaximum(static_cast<Bewerkingskeuze>(bewerking + 1));
-    if (*maximum < kleinste) {
-        Meld(QStringLiteral("Kies een maximum van minstens %1 voor deze bewerking !").arg(kleinste));
-        return false;
-    }
-    keuze.BladMax = *maximum;
-    keuze.Brug = m_paginas.optBrugJa->isChecked();
-    keuze.Soort = static_cast<BladSoort>(bewerking + 1);
-    return true;
-}
-
-bool OefenbladVenster::LeesTafels(BladKeuze& keuze)
-{
-    for (std::size_t i = 0; i < keuze.TafelKeuze.size(); ++i)
-        keuze.TafelKeuze.at(i) = m_paginas.chkTafel.at(i)->isChecked();
-    if (std::ranges::none_of(keuze.TafelKeuze, std::identity {})) {
-        Meld(QStringLiteral("Je moest nog minstens 1 tafel kiezen !") + RegelEinde
-            + QStringLiteral("Even herbeginnen..."));
-        return false;
-    }
-    const int soort = GekozenIndex(m_paginas.optTtafels);
-    if (soort < 0) {
-        Meld(QStringLiteral("Kies nog maaltafels, deeltafels of beide !!"));
-        return false;
-    }
-    keuze.Soort = static_cast<BladSoort>(static_cast<int>(BladSoort::Maaltafels) + soort);
-    return true;
-}
-
-bool OefenbladVenster::LeesSoorten(BladKeuze& keuze, std::size_t pagina)
-{
-    std::vector<bool>& gekozen = keuze.SoortKeuze.at(pagina);
-    gekozen.clear();
-    for (const QCheckBox* vakje : m_paginas.chkSoorten.at(pagina))
-        gekozen.push_back(vakje->isChecked());
-    if (std::ranges::none_of(gekozen, std::identity {})) {
-        Meld(QStringLiteral("Kies minstens 1 soort oefeningen !") + RegelEinde + QStringLiteral("Even herbeginnen..."));
-        return false;
-    }
-    keuze.Soort = SoortPaginas().at(pagina).Soort;
-    return true;
+    const Bladrecept& recept = std::get<Bladrecept>(gelezen);
+    ToonKeuze(m_paginas, recept.Keuze);
+    KlikTab(static_cast<int>(recept.Keuze.Tab));
+    m_keuze = recept.Keuze;
+    MaakBlad(m_blad, m_keuze, recept.Zaad);
+    m_blad.Code = MaakBladcode(m_keuze, recept.Zaad);
+    m_code->setText(m_blad.Code);
+    MaakOndertitel();
+    ToonVoorbeeld();
 }
 
 BladOrdening OefenbladVenster::VraagOrdening(int aantalSoorten)
@@ -260,7 +240,7 @@ BladOrdening OefenbladVenster::VraagOrdening(int aantalSoorten)
         return BladOrdening::Gemengd;
     const QString vraag = QStringLiteral("Je hebt %1 oefensoorten gekozen.").arg(aantalSoorten) + RegelEinde
         + QStringLiteral("Wil je de oefeningen ordenen per soort ?");
-    if (m_dialogen.Melding(this, vraag, QStringLiteral("Ordenen ?"), Knoppen::JaNee, Icoon::Informatie) != Antwoord::Ja)
+    if (dialogen().Melding(this, vraag, QStringLiteral("Ordenen ?"), Knoppen::JaNee, Icoon::Informatie) != Antwoord::Ja)
         return BladOrdening::Gemengd;
     return aantalSoorten == 3 ? BladOrdening::Per10 : BladOrdening::Per5;
 }
@@ -268,25 +248,31 @@ BladOrdening OefenbladVenster::VraagOrdening(int aantalSoorten)
 void OefenbladVenster::MaakOndertitel()
 {
     const std::optional<QString> ondertitel
-        = m_dialogen.Invoer(this, QStringLiteral("Pas eventueel de ondertitel hier aan :"),
+        = dialogen().Invoer(this, QStringLiteral("Pas eventueel de ondertitel hier aan :"),
             QStringLiteral("Ondertitel ?"), OndertitelVoorstel(m_keuze));
     m_blad.Ondertitel = ondertitel.value_or(QString());
 }
 
 void OefenbladVenster::ToonHelpTeksten()
 {
-    m_paginas.lblHelpTitel[3]->setText(
+    ZetHelpteksten(
         QStringLiteral("Kies eerst een soort oefening, en vul dan de rest aan de hand hiervan aan. Ben je klaar, druk "
                        "dan op de knop voor het printvoorbeeld (blad met vergrootglas).")
-        + RegelEinde
-        + QStringLiteral("Als je onder Tafels, 20, 100 of 1000 3 of 6 soorten aanvinkt, kan je kiezen om de "
-                         "oefeningen te ordenen op je blad."));
-    m_paginas.lblHelpTitel[4]->setText(
+            + RegelEinde
+            + QStringLiteral("Als je onder Tafels, 20, 100 of 1000 3 of 6 soorten aanvinkt, kan je kiezen om de "
+                             "oefeningen te ordenen op je blad."),
         QStringLiteral("Als je akkoord bent met de oefeningen die voorgesteld worden, kan je zowel alleen opgaven "
-                       "afdrukken, alsook opgaven én oplossingen. Doe dat door op de desbetreffende knop te drukken."));
-    m_paginas.lblHelpTitel[5]->setText(
+                       "afdrukken, alsook opgaven én oplossingen. Doe dat door op de desbetreffende knop te drukken."),
         QStringLiteral("Ben je niet akkoord, verander dan instellingen, of druk nogmaals op de printvoorbeeldknop. Je "
                        "krijgt dan een nieuwe set oefeningen te zien. Afsluiten door op 'Stop' te klikken"));
+}
+
+// Not on the Help page, whose texts need the room.
+void OefenbladVenster::ToonAantal()
+{
+    m_aantal->setVisible(m_tab != TabSoort::Help);
+    const std::optional<std::uint64_t> aantal = AantalVerschillend(m_paginas, m_tab);
+    m_aantal->setText(aantal ? MetDezeKeuze(*aantal, BladAantal, QStringLiteral("op het blad")) : QString());
 }
 
 // Closes the open preview (which disables the buttons) and opens a new one beside this window.
@@ -329,12 +315,12 @@ void OefenbladVenster::ZetVoorbeeldKnoppen(bool aan)
 
 void OefenbladVenster::Print(Printversie versie)
 {
-    PrintBlad(m_blad, versie, m_dialogen, this, m_printer);
+    PrintBlad(m_blad, versie, dialogen(), this, m_printer);
 }
 
 void OefenbladVenster::BewaarPdf(Printversie versie)
 {
-    BewaarBladAlsPdfMetDialoog(m_blad, versie, m_dialogen, this);
+    BewaarBladAlsPdfMetDialoog(m_blad, versie, dialogen(), this);
 }
 
 // The filled document is a new file, so the template stays clean and no earlier sheet is lost.
@@ -365,5 +351,5 @@ void OefenbladVenster::MaakDocument(Printversie versie)
 
 void OefenbladVenster::Meld(const QString& prompt)
 {
-    m_dialogen.Melding(this, prompt, ProgrammaTitel(), Knoppen::Ok, Icoon::Geen);
+    Oefenvenster::Meld(Melding {prompt});
 }

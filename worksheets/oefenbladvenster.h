@@ -1,32 +1,30 @@
 #pragma once
 
 #include "blad.h"
+#include "oefenvenster.h"
 #include "printen.h"
 #include "printenpaginas.h"
 #include "samenstellen.h"
 
 #include <QPointer>
-#include <QSize>
 #include <QString>
 #include <QUrl>
-#include <QWidget>
 
 #include <functional>
 
-class Dialogen;
+class QLabel;
+class QLineEdit;
 class QPushButton;
-class QToolButton;
 class PrintvoorbeeldVenster;
 
-// The worksheet window: the teacher picks a range and its kinds, composes a sheet of 30
-// exercises, previews it, prints it (or saves it as PDF) and fills the document template with it.
-class OefenbladVenster : public QWidget
+// The worksheet window: the teacher picks a range and its kinds, composes a sheet of 30 exercises, previews it,
+// prints it (or saves it as PDF) and fills the document template with it. Every sheet gets a code that makes it
+// again, and the window says how many different exercises the settings allow.
+class OefenbladVenster : public Oefenvenster
 {
     Q_OBJECT
 
 public:
-    static constexpr QSize Grootte {7000, 5000}; // twips, client area
-
     // Opens a finished document for the user; the real one hands it to the desktop.
     using Opener = std::function<bool(const QUrl&)>;
 
@@ -40,24 +38,23 @@ public:
     const BladGegevens& Blad() const { return m_blad; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QSize VensterGrootte() const;
-    void MaakKnoppen(QWidget* rij);
+    bool TabGekozen(int index) override;
+    QWidget* MaakOnderkant();
+    QWidget* MaakKnoppen();
     void VerbindKnoppen();
-    void KiesTab(int index);
+    void VolgInstellingen();
     void MaakNieuwBlad();
     void MaakAndereOefeningen();
+    void HaalBladcodeOp();
+    void StelSamen();
 
-    bool LeesInstellingen(BladKeuze& keuze);
-    bool LeesHoofdrekenen(BladKeuze& keuze);
-    bool LeesTafels(BladKeuze& keuze);
-    bool LeesSoorten(BladKeuze& keuze, std::size_t pagina);
     BladOrdening VraagOrdening(int aantalSoorten);
     void MaakOndertitel();
     void ToonHelpTeksten();
+    void ToonAantal();
 
     void ToonVoorbeeld();
     void SluitVoorbeeld();
@@ -68,8 +65,10 @@ private:
     void MaakDocument(Printversie versie);
     void Meld(const QString& prompt);
 
-    Dialogen& m_dialogen;
     PrintenPaginas m_paginas;
+    QLabel* m_aantal = nullptr; // lblAantalOefeningen
+    QLineEdit* m_code = nullptr; // txtBladcode
+    QPushButton* m_haalCode = nullptr; // cmdBladcode
     QPushButton* m_nieuwBlad = nullptr; // cmdVoorbeeld
     QPushButton* m_andereOefeningen = nullptr; // cmdVoorbeeldZelfde
     QPushButton* m_printOpgaven = nullptr;
@@ -78,13 +77,11 @@ private:
     QPushButton* m_pdfOplossingen = nullptr;
     QPushButton* m_documentOpgaven = nullptr; // cmdWOpgaven
     QPushButton* m_documentOplossingen = nullptr; // cmdWOplossingen
-    QToolButton* m_stop = nullptr;
 
     TabSoort m_tab = TabSoort::Hoofdrekenen;
     BladKeuze m_keuze;
     BladGegevens m_blad;
     QPointer<PrintvoorbeeldVenster> m_voorbeeld;
-    bool m_geplaatst = false;
 
     PrinterBron m_printer;
     Opener m_opener;

@@ -92,6 +92,38 @@ Printstuk Bladstuk(const BladGegevens& blad, Printversie versie)
     return {MaakPrintModel(blad, versie), Bladnaam(blad, versie)};
 }
 
+void TekenRegel(QPainter& painter, const GetekendeRegel& regel)
+{
+    painter.save();
+    painter.translate(regel.Begin(), regel.Basislijn);
+    painter.scale(regel.Schaal, regel.Schaal);
+    for (const GetekendItem& item : regel.Items) {
+        painter.setFont(item.Lettertype);
+        painter.drawText(QPointF(item.X - regel.Begin(), 0), item.Tekst);
+    }
+    painter.restore();
+}
+
+// The foot in the middle of the bottom margin, or on the last line of the printable area when the margin is too
+// narrow (a printer that keeps its own margins could not print it there). The lines of the page make room for it.
+double MaakVoet(const PrintModel& model, QPagedPaintDevice& apparaat, Printpagina& pagina)
+{
+    if (model.Voet.isEmpty())
+        return pagina.Vlak.height();
+    const QFont font = Lettertype(model.Lettertype, VoetGrootte, false, false);
+    const QFontMetricsF maten(font, &apparaat);
+    const double marge = apparaat.pageLayout().marginsPixels(apparaat.logicalDpiX()).bottom();
+    const double breedte = maten.horizontalAdvance(model.Voet);
+    pagina.Voet.Items.push_back({font, pagina.Vlak.width() - breedte, model.Voet});
+    pagina.Voet.Breedte = pagina.Vlak.width();
+    if (marge >= 2 * maten.height()) {
+        pagina.Voet.Basislijn = pagina.Vlak.height() + (marge + maten.ascent() - maten.descent()) / 2;
+        return pagina.Vlak.height();
+    }
+    pagina.Voet.Basislijn = pagina.Vlak.height() - maten.descent();
+    return pagina.Vlak.height() - maten.height();
+}
+
 } // namespace
 
 Printpagina MaakPrintpagina(const PrintModel& model, QPagedPaintDevice& apparaat)
@@ -99,6 +131,7 @@ Printpagina MaakPrintpagina(const PrintModel& model, QPagedPaintDevice& apparaat
     ZetA4(apparaat);
     Printpagina pagina;
     pagina.Vlak = apparaat.pageLayout().paintRectPixels(apparaat.logicalDpiX()).size();
+    const double hoogte = MaakVoet(model, apparaat, pagina);
     double y = 0;
     for (const PrintRegel& regel : model.Regels) {
         GemetenRegel gemeten = MeetRegel(model.Lettertype, regel, apparaat);
@@ -106,7 +139,7 @@ Printpagina MaakPrintpagina(const PrintModel& model, QPagedPaintDevice& apparaat
         y += gemeten.hoogte;
         pagina.Regels.push_back(std::move(gemeten.regel));
     }
-    pagina.Schaal = y > pagina.Vlak.height() ? pagina.Vlak.height() / y : 1.0;
+    pagina.Schaal = y > hoogte ? hoogte / y : 1.0;
     for (GetekendeRegel& regel : pagina.Regels)
         regel.Schaal = RegelSchaal(regel, pagina.Vlak.width() / pagina.Schaal);
     return pagina;
@@ -118,17 +151,10 @@ bool TekenBlad(const PrintModel& model, QPagedPaintDevice& apparaat)
     QPainter painter;
     if (!painter.begin(&apparaat))
         return false;
+    TekenRegel(painter, pagina.Voet);
     painter.scale(pagina.Schaal, pagina.Schaal);
-    for (const GetekendeRegel& regel : pagina.Regels) {
-        painter.save();
-        painter.translate(regel.Begin(), regel.Basislijn);
-        painter.scale(regel.Schaal, regel.Schaal);
-        for (const GetekendItem& item : regel.Items) {
-            painter.setFont(item.Lettertype);
-            painter.drawText(QPointF(item.X - regel.Begin(), 0), item.Tekst);
-        }
-        painter.restore();
-    }
+    for (const GetekendeRegel& regel : pagina.Regels)
+        TekenRegel(painter, regel);
     return painter.end();
 }
 

@@ -41,6 +41,9 @@ struct Printpagina
     QSizeF Vlak; // the printable area
     double Schaal = 1; // the whole page, only when its lines are too many for its height
     std::vector<GetekendeRegel> Regels;
+    // At the right in the bottom margin, at full size; inside the printable area when the printer keeps a margin
+    // too narrow for it. No items when the model has no foot.
+    GetekendeRegel Voet;
 };
 
 // Sets the device to one A4 page and lays the model out on it.

@@ -1,7 +1,7 @@
 #include "printenpaginas.h"
 
-#include "samenstellen.h"
-#include "tabstrook.h"
+#include "bewerkingen.h"
+#include "getal.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,31 +11,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QStackedWidget>
+#include <QStringList>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
-
-struct TabGegevens
-{
-    const char* Opschrift;
-    const char* Sleutel;
-    const char* Tooltip;
-};
-
-// In the order of TabSoort.
-constexpr std::array<TabGegevens, PrintenTabAantal> Tabs {{
-    {"Hoofdrekenen", "hoofdrekenen", "Klik hier om de oefening op te maken"},
-    {"Tafels", "tafels", "Klik hier om de oefening te starten"},
-    {"Tot 20", "twintig", "Klik hier voor meer uitleg"},
-    {"Tot 100", "honderd", nullptr},
-    {"Tot 1000", "duizend", nullptr},
-    {"Tot 10.000", "tienduizend", nullptr},
-    {"Tot 100.000", "honderdduizend", nullptr},
-    {"Help", "help", nullptr},
-}};
 
 // Per range page: the boxes' array name and how many rows a column holds. The longest captions
 // decide the rows: at the window's size the widest pages only fit three or four columns.
@@ -49,7 +31,7 @@ constexpr std::array<SoortRaster, 5> Rasters {{
     {"chkSoort20", 4},
     {"chkSoort", 7},
     {"chkSoort1000", 9},
-    {"chkSoortTD", 10},
+    {"chkSoortTD", 7},
     {"chkSoortHD", 4},
 }};
 
@@ -90,6 +72,7 @@ void VulHoofdrekenen(QWidget* pagina, PrintenPaginas& p)
     auto* bewerkingen = new QWidget(pagina);
     auto* kolom = new QVBoxLayout(bewerkingen);
     kolom->setContentsMargins(0, 0, 0, 0);
+    kolom->setSpacing(0);
     constexpr std::array opschriften {"+", "-", "+ en -", "x", ":", "x en :", "+ - x :"};
     for (std::size_t i = 0; i < p.optHRbewerking.size(); ++i) {
         p.optHRbewerking[i]
@@ -126,85 +109,174 @@ void VulTafels(QWidget* pagina, PrintenPaginas& p)
     raster->setRowStretch(5, 1);
 }
 
-// Boxes run down the columns in index order, so the page reads like the list of kinds.
+// Boxes run down the columns in index order, so the page reads like the list of kinds; a group of the range
+// ("Zonder brug", "Met brug") takes columns of its own under its heading.
 void VulSoorten(QWidget* pagina, std::size_t paginaIndex, PrintenPaginas& p)
 {
     QGridLayout* raster = Raster(pagina);
-    const SoortPagina& soorten = SoortPaginas().at(paginaIndex);
+    const Getalbereik& bereik = SoortPaginas().at(paginaIndex).Bereik;
     const SoortRaster& vorm = Rasters.at(paginaIndex);
-    const bool twintig = paginaIndex == 0;
-    const int eersteRij = twintig ? 1 : 0;
-    if (twintig) {
-        raster->addWidget(Label(QStringLiteral("Zonder brug"), pagina), 0, 0, 1, 2);
-        raster->addWidget(Label(QStringLiteral("Met brug"), pagina), 0, 2);
-    }
+    std::vector<Soortgroep> groepen = bereik.groepen;
+    if (groepen.empty())
+        groepen.push_back({{}, 0, static_cast<int>(bereik.bladSoorten.size())});
+    const int eersteRij = bereik.groepen.empty() ? 0 : 1;
     std::vector<QCheckBox*>& vakjes = p.chkSoorten.at(paginaIndex);
-    for (std::size_t i = 0; i < soorten.Soorten.size(); ++i) {
+    for (std::size_t i = 0; i < bereik.bladSoorten.size(); ++i)
         vakjes.push_back(
-            MaakKnop<QCheckBox>(pagina, QString::fromStdString(soorten.Soorten[i]), ArrayNaam(vorm.Naam, i)));
-        const int plaats = static_cast<int>(i);
-        raster->addWidget(vakjes.back(), eersteRij + plaats % vorm.Rijen, plaats / vorm.Rijen);
+            MaakKnop<QCheckBox>(pagina, QString::fromStdString(bereik.bladSoorten[i]), ArrayNaam(vorm.Naam, i)));
+    int kolom = 0;
+    for (const Soortgroep& groep : groepen) {
+        const int kolommen = (groep.aantal + vorm.Rijen - 1) / vorm.Rijen;
+        if (!groep.kop.empty())
+            raster->addWidget(Label(QString::fromUtf8(groep.kop), pagina), 0, kolom, 1, kolommen);
+        for (int i = 0; i < groep.aantal; ++i)
+            raster->addWidget(vakjes.at(static_cast<std::size_t>(groep.eerste + i)), eersteRij + i % vorm.Rijen,
+                kolom + i / vorm.Rijen);
+        kolom += kolommen;
     }
-    raster->setColumnStretch(raster->columnCount(), 1);
+    raster->setColumnStretch(kolom, 1);
     raster->setRowStretch(eersteRij + vorm.Rijen, 1);
 }
 
-void VulHelp(QWidget* pagina, PrintenPaginas& p)
-{
-    QGridLayout* raster = Raster(pagina);
-    raster->setVerticalSpacing(4);
-    constexpr std::array titels {"Start :", "Oefening:", "Einde :"};
-    for (std::size_t i = 0; i < p.lblHelpTitel.size(); ++i) {
-        p.lblHelpTitel[i] = Label(i < titels.size() ? QString::fromUtf8(titels.at(i)) : QString(), pagina);
-        p.lblHelpTitel[i]->setObjectName(ArrayNaam("lblHelpTitel", i));
-        p.lblHelpTitel[i]->setWordWrap(true);
-        p.lblHelpTitel[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (i < titels.size()) {
-            QFont vet = p.lblHelpTitel[i]->font();
-            vet.setBold(true);
-            p.lblHelpTitel[i]->setFont(vet);
-        }
-        const int rij = static_cast<int>(i % titels.size());
-        raster->addWidget(p.lblHelpTitel[i], rij, i < titels.size() ? 0 : 1);
-    }
-    raster->setColumnStretch(1, 1);
-}
-
 // A page that does not fit a larger system font scrolls instead of squeezing its captions.
-QWidget* MaakPagina(PrintenPaginas& p, std::size_t index)
+QWidget* RolbareInhoud(QWidget* pagina)
 {
-    auto* rol = new QScrollArea(p.Paginas);
-    rol->setObjectName(ArrayNaam("Frame1", index));
+    auto* layout = new QVBoxLayout(pagina);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* rol = new QScrollArea(pagina);
     rol->setFrameShape(QFrame::NoFrame);
     rol->setWidgetResizable(true);
     auto* inhoud = new QWidget(rol);
     rol->setWidget(inhoud);
-    p.Paginas->addWidget(rol);
-    p.Frame1.at(index) = rol;
+    layout->addWidget(rol);
     return inhoud;
+}
+
+void Vink(const std::vector<QCheckBox*>& vakjes, const std::vector<bool>& aan)
+{
+    for (std::size_t i = 0; i < vakjes.size(); ++i)
+        vakjes[i]->setChecked(i < aan.size() && aan[i]);
+}
+
+std::vector<bool> Aangevinkt(const std::vector<QCheckBox*>& vakjes)
+{
+    std::vector<bool> aan;
+    for (const QCheckBox* vakje : vakjes)
+        aan.push_back(vakje->isChecked());
+    return aan;
+}
+
+template<std::size_t N> int GekozenIndex(const std::array<QRadioButton*, N>& knoppen)
+{
+    const auto gekozen = std::ranges::find_if(knoppen, [](const QRadioButton* knop) { return knop->isChecked(); });
+    return gekozen == knoppen.end() ? -1 : static_cast<int>(gekozen - knoppen.begin());
+}
+
+const QString Herbegin = QStringLiteral("\r\nEven herbeginnen...");
+
+QStringList LeesHoofdrekenen(const PrintenPaginas& p, BladKeuze& keuze)
+{
+    const std::optional<std::int32_t> maximum = LeesGeheel32(p.txtMax->text().trimmed());
+    if (!maximum || *maximum < 1 || *maximum > GrootsteBladMax) {
+        QStringList meldingen {QStringLiteral("Kies een geldig maximum voor de oefeningen !")};
+        if (maximum == 0)
+            meldingen << QStringLiteral("Je moest nog een maximum opgeven !") + Herbegin;
+        return meldingen;
+    }
+    const int bewerking = GekozenIndex(p.optHRbewerking);
+    if (bewerking < 0)
+        return {QStringLiteral("Kies nog een bewerking !!")};
+    // Below this maximum the generators cannot make two different exercises, let alone 30.
+    const std::int32_t kleinste = KleinsteMaximum(static_cast<Bewerkingskeuze>(bewerking + 1));
+    if (*maximum < kleinste)
+        return {QStringLiteral("Kies een maximum van minstens %1 voor deze bewerking !").arg(kleinste)};
+    keuze.BladMax = *maximum;
+    keuze.Brug = p.optBrugJa->isChecked();
+    keuze.Soort = static_cast<BladSoort>(bewerking + 1);
+    return {};
+}
+
+QStringList LeesTafels(const PrintenPaginas& p, BladKeuze& keuze)
+{
+    for (std::size_t i = 0; i < keuze.TafelKeuze.size(); ++i)
+        keuze.TafelKeuze.at(i) = p.chkTafel.at(i)->isChecked();
+    if (std::ranges::none_of(keuze.TafelKeuze, std::identity {}))
+        return {QStringLiteral("Je moest nog minstens 1 tafel kiezen !") + Herbegin};
+    const int soort = GekozenIndex(p.optTtafels);
+    if (soort < 0)
+        return {QStringLiteral("Kies nog maaltafels, deeltafels of beide !!")};
+    keuze.Soort = static_cast<BladSoort>(static_cast<int>(BladSoort::Maaltafels) + soort);
+    return {};
+}
+
+QStringList LeesSoorten(const PrintenPaginas& p, BladKeuze& keuze, std::size_t pagina)
+{
+    std::vector<bool>& gekozen = keuze.SoortKeuze.at(pagina);
+    gekozen = Aangevinkt(p.chkSoorten.at(pagina));
+    if (std::ranges::none_of(gekozen, std::identity {}))
+        return {QStringLiteral("Kies minstens 1 soort oefeningen !") + Herbegin};
+    keuze.Soort = SoortPaginas().at(pagina).Soort;
+    return {};
 }
 
 } // namespace
 
-PrintenPaginas MaakPrintenPaginas(QWidget& venster)
+std::vector<Tabblad> PrintenTabs()
+{
+    return {
+        {QStringLiteral("Hoofdrekenen"), QStringLiteral("hoofdrekenen"),
+            QStringLiteral("Klik hier om de oefening op te maken")},
+        {QStringLiteral("Tafels"), QStringLiteral("tafels"), QStringLiteral("Klik hier om de oefening te starten")},
+        {QStringLiteral("Tot 20"), QStringLiteral("twintig"), QStringLiteral("Klik hier voor meer uitleg")},
+        {QStringLiteral("Tot 100"), QStringLiteral("honderd"), {}},
+        {QStringLiteral("Tot 1000"), QStringLiteral("duizend"), {}},
+        {QStringLiteral("Tot 10.000"), QStringLiteral("tienduizend"), {}},
+        {QStringLiteral("Tot 100.000"), QStringLiteral("honderdduizend"), {}},
+        {QStringLiteral("Help"), QStringLiteral("help"), {}},
+    };
+}
+
+PrintenPaginas MaakPrintenPaginas(const std::array<QWidget*, PrintenTabAantal - 1>& paginas)
 {
     PrintenPaginas p;
-    // Eight captions in a window of 7000 twips: only compact tabs show them all at once.
-    p.TabStrip = new Tabstrook(&venster, Tabstrook::Vorm::Compact);
-    p.TabStrip->setObjectName(QStringLiteral("TabStrip"));
-    p.Paginas = new QStackedWidget(&venster);
-    std::array<QWidget*, PrintenTabAantal> inhoud {};
-    for (std::size_t i = 0; i < Tabs.size(); ++i) {
-        const int tab = p.TabStrip->addTab(QString::fromUtf8(Tabs.at(i).Opschrift));
-        p.TabStrip->setTabData(tab, QString::fromUtf8(Tabs.at(i).Sleutel));
-        if (Tabs.at(i).Tooltip)
-            p.TabStrip->setTabToolTip(tab, QString::fromUtf8(Tabs.at(i).Tooltip));
-        inhoud.at(i) = MaakPagina(p, i);
-    }
-    VulHoofdrekenen(inhoud[0], p);
-    VulTafels(inhoud[1], p);
+    VulHoofdrekenen(RolbareInhoud(paginas[0]), p);
+    VulTafels(RolbareInhoud(paginas[1]), p);
     for (std::size_t i = 0; i < Rasters.size(); ++i)
-        VulSoorten(inhoud.at(i + 2), i, p);
-    VulHelp(inhoud[static_cast<std::size_t>(TabSoort::Help)], p);
+        VulSoorten(RolbareInhoud(paginas.at(i + 2)), i, p);
     return p;
+}
+
+QStringList LeesInstellingen(const PrintenPaginas& p, BladKeuze& keuze)
+{
+    if (keuze.Tab == TabSoort::Hoofdrekenen)
+        return LeesHoofdrekenen(p, keuze);
+    if (keuze.Tab == TabSoort::Tafel)
+        return LeesTafels(p, keuze);
+    const std::optional<std::size_t> pagina = PaginaVanTab(keuze.Tab);
+    return pagina ? LeesSoorten(p, keuze, *pagina) : QStringList {};
+}
+
+void ToonKeuze(PrintenPaginas& p, const BladKeuze& keuze)
+{
+    const int soort = static_cast<int>(*keuze.Soort);
+    if (keuze.Tab == TabSoort::Hoofdrekenen) {
+        p.txtMax->setText(QString::number(keuze.BladMax));
+        p.optHRbewerking.at(static_cast<std::size_t>(soort - 1))->setChecked(true);
+        (keuze.Brug ? p.optBrugJa : p.optBrugNee)->setChecked(true);
+    } else if (keuze.Tab == TabSoort::Tafel) {
+        for (std::size_t i = 0; i < p.chkTafel.size(); ++i)
+            p.chkTafel.at(i)->setChecked(keuze.TafelKeuze.at(i));
+        p.optTtafels.at(static_cast<std::size_t>(soort - static_cast<int>(BladSoort::Maaltafels)))->setChecked(true);
+    } else if (const std::optional<std::size_t> pagina = PaginaVanTab(keuze.Tab)) {
+        Vink(p.chkSoorten.at(*pagina), keuze.SoortKeuze.at(*pagina));
+    }
+}
+
+std::optional<std::uint64_t> AantalVerschillend(const PrintenPaginas& p, TabSoort tab)
+{
+    BladKeuze keuze;
+    keuze.Tab = tab;
+    if (tab == TabSoort::Help || !LeesInstellingen(p, keuze).isEmpty())
+        return std::nullopt;
+    return AantalVerschillend(keuze);
 }

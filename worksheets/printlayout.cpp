@@ -111,6 +111,8 @@ PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie)
 {
     PrintModel model;
     model.Lettertype = QStringLiteral("comic sans ms");
+    if (!blad.Code.isEmpty())
+        model.Voet = QStringLiteral("Bladcode: ") + blad.Code;
     Regelprinter p(model);
     PrintKop(p, blad, versie);
     PrintBlokken(p, blad, versie);

@@ -35,7 +35,11 @@ struct PrintModel
 {
     QString Lettertype;
     std::vector<PrintRegel> Regels;
+    QString Voet; // small at the foot of the page: the sheet code; empty for none
 };
+
+// The size of the text at the foot of the page.
+constexpr int VoetGrootte = 8; // points
 
 // The printed page of a sheet, line by line.
 PrintModel MaakPrintModel(const BladGegevens& blad, Printversie versie);

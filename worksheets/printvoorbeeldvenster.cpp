@@ -53,6 +53,10 @@ PrintvoorbeeldVenster::PrintvoorbeeldVenster(QWidget* parent)
     MaakLabel(QStringLiteral("lblResultaat"), PixelsRechthoek(120, 6480, 5775, RegelHoogte),
         Lettertype(QStringLiteral("Arial"), 9.75, false))
         ->setText(QStringLiteral("Resultaat : ..../30"));
+    // Small at the foot, as on paper.
+    m_code = MaakLabel(QStringLiteral("lblBladcode"), PixelsRechthoek(120, 7680, 5775, RegelHoogte),
+        Lettertype(QStringLiteral("Arial"), 8, false));
+    m_code->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // Plain text: a subtitle such as "<b>" or "<img src=...>" is shown as typed, never as markup.
@@ -70,6 +74,7 @@ void PrintvoorbeeldVenster::ToonBlad(const BladGegevens& blad)
 {
     m_titel->setText(blad.Titel);
     m_ondertitel->setText(blad.Ondertitel);
+    m_code->setText(blad.Code.isEmpty() ? QString() : QStringLiteral("Bladcode: ") + blad.Code);
     for (std::size_t i = 0; i < m_opgaven.size(); ++i)
         m_opgaven.at(i)->setText(Tekst(blad.Opgaven.at(i)));
 }

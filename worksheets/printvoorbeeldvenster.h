@@ -9,7 +9,7 @@
 class QLabel;
 
 // The preview of a composed sheet: title, subtitle and the 30 exercises without their answers,
-// in three blocks of two columns, laid out in twips like the printed page.
+// in three blocks of two columns, laid out in twips like the printed page, and the sheet code at its foot.
 class PrintvoorbeeldVenster : public QWidget
 {
     Q_OBJECT
@@ -34,5 +34,6 @@ private:
 
     QLabel* m_titel = nullptr;
     QLabel* m_ondertitel = nullptr;
+    QLabel* m_code = nullptr;
     std::array<QLabel*, BladAantal> m_opgaven {};
 };

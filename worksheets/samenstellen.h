@@ -1,7 +1,8 @@
 #pragma once
 
 #include "blad.h"
-#include "opgave.h"
+#include "getalbereiken.h"
+#include "tafels.h"
 
 #include <QString>
 
@@ -37,14 +38,15 @@ enum class BladSoort {
     TellenTot100000,
 };
 
-// A page of kind check boxes. The captions are the kind codes handed to the generator; their
-// order is the page's own (ordered sheets and the subtitle follow it), not the generator's.
+// A page of kind check boxes, built from its number range: the boxes' captions are the range's kind codes in its
+// worksheet order (ordered sheets and the subtitle follow it), handed to the range's generator.
 struct SoortPagina
 {
     TabSoort Tab;
     BladSoort Soort;
-    std::vector<std::string> Soorten;
-    Opgave (*Generator)(const std::string& soort);
+    const Getalbereik& Bereik;
+
+    const std::vector<std::string>& Soorten() const { return Bereik.bladSoorten; }
 };
 
 // The five range pages in tab order: Twintig, Honderd, Duizend, Tienduizend, Honderdduizend.
@@ -53,7 +55,10 @@ const std::array<SoortPagina, 5>& SoortPaginas();
 // The index in SoortPaginas() of the page of a tab; empty for the other tabs.
 std::optional<std::size_t> PaginaVanTab(TabSoort tab);
 
-constexpr int TafelAantal = 10;
+constexpr int TafelAantal = std::tuple_size_v<Tafels>;
+
+// The largest maximum of a Hoofdrekenen sheet.
+constexpr std::int32_t GrootsteBladMax = 100000;
 
 // Everything a composition depends on, as read at the last accepted "Printvoorbeeld".
 struct BladKeuze
@@ -63,7 +68,7 @@ struct BladKeuze
     std::int32_t BladMax = 0;
     bool Brug = true;
     BladOrdening Ordening = BladOrdening::Gemengd;
-    std::array<bool, TafelAantal> TafelKeuze {}; // element t-1 stands for table t
+    Tafels TafelKeuze {}; // element t-1 stands for table t
     std::array<std::vector<bool>, 5> SoortKeuze; // per range page, in SoortPaginas() order
 };
 
@@ -72,21 +77,35 @@ QString BladTitel(BladSoort soort);
 // Ticked boxes of the selected page: tables on "Tafels", kinds on a range page, 1 for "Hoofdrekenen".
 int TelSoorten(const BladKeuze& keuze);
 
-// A candidate is new when none of the 30 keys of the sheet (old slots included) equals its key.
-bool IsNieuw(const BladGegevens& blad, const QString& sleutel);
-
-// After this many attempts a slot keeps its last candidate, repeat or not.
+// After this many attempts a slot keeps its last candidate, repeat or not. A candidate is new when none of the 30
+// keys of the sheet equals its key.
 constexpr int MaxPogingen = 51;
 
-// Rules that fill one slot of a mixed sheet. They return the attempts of the repeat test used;
-// 0 when nothing could be chosen (no table or kind ticked), which leaves the slot as it was.
-int MaakTafelMaal(BladGegevens& blad, int vak, const std::array<bool, TafelAantal>& tafels);
-int MaakTafelDeel(BladGegevens& blad, int vak, const std::array<bool, TafelAantal>& tafels);
-int MaakTafelMaalOfDeel(BladGegevens& blad, int vak, const std::array<bool, TafelAantal>& tafels);
-int MaakSoortOpgave(BladGegevens& blad, int vak, const SoortPagina& pagina, const std::vector<bool>& keuze);
+// The sheet of a choice and a seed: the same two always give the same 30 exercises and title. The slots start
+// empty and the exercises are drawn from a stream of their own that starts from the seed, after the last exercise
+// made elsewhere is forgotten, so nothing before counts. The subtitle and the code are left as they are; nothing
+// is drawn while the sheet kind is unset.
+void MaakBlad(BladGegevens& blad, const BladKeuze& keuze, std::uint64_t zaad);
 
-// Draws the 30 exercises and sets the title; does nothing while the sheet kind is unset.
-void MaakBlad(BladGegevens& blad, const BladKeuze& keuze);
+// How many different exercises a choice allows on a mixed sheet.
+std::uint64_t AantalVerschillend(const BladKeuze& keuze);
+
+// How many different exercises of `blad` stand on `ander` too.
+int Gedeeld(const BladGegevens& blad, const BladGegevens& ander);
+
+// At most this many seeds are tried for a sheet that shares no exercise with the one it replaces.
+constexpr int ZaadPogingen = 200;
+
+struct Samenstelling
+{
+    std::uint64_t Zaad = 0;
+    BladGegevens Blad;
+};
+
+// A new sheet of the choice that avoids the exercises of `vorig` as far as the choice allows: of seeds 0..zaden-1
+// drawn from the random source, the first whose sheet shares no more with `vorig` than so few different exercises
+// force it to, or else of ZaadPogingen the one that shares least. Its subtitle and code are those of `vorig`.
+Samenstelling StelNieuwBladSamen(const BladKeuze& keuze, const BladGegevens& vorig, std::uint64_t zaden);
 
 // The proposed subtitle: the maximum, the tables or the kinds; "gemengde oefeningen" beyond 45 characters.
 QString OndertitelVoorstel(const BladKeuze& keuze);

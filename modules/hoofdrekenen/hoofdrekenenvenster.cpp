@@ -1,5 +1,7 @@
 #include "hoofdrekenenvenster.h"
 
+#include "aantallen.h"
+#include "aantaltekst.h"
 #include "bouwstenen.h"
 #include "getal.h"
 
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +28,12 @@ HoofdrekenenVenster::HoofdrekenenVenster(Dialogen& dialogen, QWidget* parent)
     ZetHelpteksten(QStringLiteral("Kies een bewerking, een maximum een aantal oefeningen en of je de brug wil laten "
                                   "gebeuren of niet. Klik dan op het tabblad 'Oefening' om te starten."));
     connect(m_max, &QLineEdit::textChanged, this, &HoofdrekenenVenster::ZetBrugopties);
+    for (QLineEdit* vak : {m_max, m_aantal})
+        connect(vak, &QLineEdit::textChanged, this, &HoofdrekenenVenster::ToonAantal);
+    for (QRadioButton* optie : m_bewerkingen)
+        connect(optie, &QRadioButton::toggled, this, &HoofdrekenenVenster::ToonAantal);
+    connect(m_brugJa, &QRadioButton::toggled, this, &HoofdrekenenVenster::ToonAantal);
+    ToonAantal();
 }
 
 void HoofdrekenenVenster::MaakSetup()
@@ -33,6 +43,9 @@ void HoofdrekenenVenster::MaakSetup()
     QGroupBox* brug = MaakBrug();
     m_max = MaakGetalvak(pagina, QStringLiteral("txtMax"), QStringLiteral("20"));
     m_aantal = MaakGetalvak(pagina, QStringLiteral("txtAantal"), QStringLiteral("20"));
+    m_verschillend = MaakLabel(pagina, QStringLiteral("lblAantalOefeningen"), font());
+    m_verschillend->setWordWrap(true);
+    m_verschillend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* raster = new QGridLayout(pagina);
     raster->setContentsMargins(16, 12, 16, 12);
@@ -44,6 +57,7 @@ void HoofdrekenenVenster::MaakSetup()
     raster->addWidget(m_max, 1, 2);
     raster->addWidget(new QLabel(QStringLiteral("aantal oefeningen :"), pagina), 2, 1);
     raster->addWidget(m_aantal, 2, 2);
+    raster->addWidget(m_verschillend, 3, 1, 1, 2);
     raster->addWidget(FoutjesKnop(), 4, 0, 1, 3, Qt::AlignRight);
     raster->setRowStretch(3, 1);
     raster->setColumnStretch(2, 1);
@@ -108,6 +122,21 @@ std::variant<Melding, int> HoofdrekenenVenster::ControleerInstellingen()
 Opgave HoofdrekenenVenster::MaakOefening()
 {
     return MaakBewerking(*m_keuze, m_maximum, m_brug);
+}
+
+// How many different exercises the settings on the page allow, counted as the series would take them; nothing
+// while the maximum is no number.
+void HoofdrekenenVenster::ToonAantal()
+{
+    const auto maximum = LeesGeheel32(m_max->text());
+    const auto aantal = LeesGeheel16(m_aantal->text());
+    if (!maximum) {
+        m_verschillend->clear();
+        return;
+    }
+    const std::uint64_t verschillend = AantalOefeningen(GekozenBewerking(), *maximum, m_brugJa->isChecked());
+    const auto nodig = static_cast<std::uint64_t>(std::max<std::int64_t>(0, aantal.value_or(0)));
+    m_verschillend->setText(MetDezeKeuze(verschillend, nodig, QStringLiteral("in de reeks")));
 }
 
 // The bridge options are off for a maximum of 10 or less. Multiplication and division ignore the bridge: after

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -28,12 +29,14 @@ private:
     QGroupBox* MaakBrug();
     Bewerkingskeuze GekozenBewerking() const;
     void ZetBrugopties();
+    void ToonAantal();
 
     std::array<QRadioButton*, 7> m_bewerkingen {}; // optBewerking(i)
     QRadioButton* m_brugJa = nullptr;
     QRadioButton* m_brugNee = nullptr;
     QLineEdit* m_max = nullptr;
     QLineEdit* m_aantal = nullptr;
+    QLabel* m_verschillend = nullptr; // lblAantalOefeningen
 
     // Taken when a series starts; Keuze is empty before the first.
     std::optional<Bewerkingskeuze> m_keuze;

@@ -165,7 +165,7 @@ QStringList TestLijst(const Test& test)
 
 PrintModel TestPrintModel(const Test& test, const QString& soort, const QString& leerling)
 {
-    PrintModel model {QStringLiteral("comic sans ms"), {}};
+    PrintModel model {QStringLiteral("comic sans ms"), {}, {}};
     model.Regels.push_back({{{2, QStringLiteral("De 50-oefeningen-test"), 18, true, true, 18}}, 18, true, true});
     model.Regels.push_back({{{2, QStringLiteral("Soort : ") + soort, 12, false, false, 18}}, 12});
     if (!leerling.isEmpty())

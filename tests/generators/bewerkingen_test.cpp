@@ -1,4 +1,5 @@
 #include "bewerkingen.h"
+#include "brug.h"
 #include "opgave.h"
 #include "toeval.h"
 
@@ -16,17 +17,6 @@
 #include <vector>
 
 namespace {
-
-// A carry or borrow in the units, tens, hundreds or thousands.
-bool MetBrug(std::int64_t l, std::int64_t r, char teken)
-{
-    for (std::int64_t plaats = 1; plaats <= 1000; plaats *= 10) {
-        const std::int64_t a = l / plaats % 10, b = r / plaats % 10;
-        if (teken == '+' ? a + b > 9 : b > a)
-            return true;
-    }
-    return false;
-}
 
 // The share of each operator among n exercises.
 std::map<std::string, double> Aandelen(const std::function<Opgave()>& maak, int n)

@@ -218,4 +218,31 @@ TEST_F(Hoofdrekenen, BrugopiesVolgenHetMaximumEnDeLaatsteReeks)
     }
 }
 
+// Under the settings: how many different exercises they allow, as the teacher types and chooses, and plainly when
+// the series asks for more. By hand: 20 x 19 / 2 sums to 20; to 11 without a bridge the 36 sums below 10, 10+1 and
+// 1+10; products of two factors of at least 2 up to 12 are 2x2..2x6, 3x2..3x4, 4x2, 4x3, 5x2 and 6x2.
+TEST_F(Hoofdrekenen, ZegtHoeveelVerschillendeOefeningen)
+{
+    const QString meer = QStringLiteral(". Dat is minder dan %1: sommige oefeningen komen meer dan eens in de reeks.");
+    // maximum, count, operation, bridge, the text
+    const std::vector<std::tuple<QString, QString, int, bool, QString>> gevallen {
+        {"20", "20", 0, true, "Met deze keuze: 190 verschillende oefeningen"},
+        {"20", "200", 1, true, "Met deze keuze: 190 verschillende oefeningen" + meer.arg(200)},
+        {"11", "20", 0, false, "Met deze keuze: 38 verschillende oefeningen"},
+        {"12", "10", 3, true, "Met deze keuze: 12 verschillende oefeningen"},
+        {"12", "25", 5, true, "Met deze keuze: 24 verschillende oefeningen" + meer.arg(25)},
+        {"12", "20", 6, true, "Met deze keuze: 156 verschillende oefeningen"},
+        {"2", "20", 0, true, "Met deze keuze: 1 oefening" + meer.arg(20)},
+        {"3", "20", 3, true, "Met deze keuze: geen enkele oefening"},
+        {"2147483647", "20", 0, true, "Met deze keuze: 2.305.843.005.992.468.481 verschillende oefeningen"},
+        {"99999999999", "20", 0, true, ""},
+    };
+    for (const auto& [maximum, aantal, bewerking, brug, verwacht] : gevallen) {
+        vulIn(maximum, aantal, bewerking);
+        klik(optie(brug ? "optBrugJa" : "optBrugNee"));
+        EXPECT_EQ(tekst(venster, "lblAantalOefeningen"), verwacht) << maximum.toStdString();
+    }
+    EXPECT_EQ(botsingen(venster), QStringList());
+}
+
 } // namespace

@@ -102,8 +102,8 @@ protected:
 
 } // namespace
 
-// The solutions version fills every field; the exercises version, made from that filled document,
-// empties the answers again. All but the document part is copied as is; templates are only read.
+// The solutions version fills every field, the sheet code included; the exercises version, made from that
+// filled document, empties the answers again. All but the document part is copied as is; templates are only read.
 TEST_F(DocumentVullen, GeleverdSjabloonInBeideVersies)
 {
     ZaaiToeval(21);
@@ -118,14 +118,16 @@ TEST_F(DocumentVullen, GeleverdSjabloonInBeideVersies)
         const bool opgaven = versie == Printversie::Opgaven;
         const QString sjabloon = opgaven ? oplossingen : Geleverd;
         const QString naam = opgaven ? QStringLiteral("opgaven.docx") : QStringLiteral("oplossingen.docx");
-        const BladGegevens blad = TestBlad(QStringLiteral("Optellen"), opgaven ? QStringLiteral("tot 100") : QString());
+        BladGegevens blad = TestBlad(QStringLiteral("Optellen"), opgaven ? QStringLiteral("tot 100") : QString());
+        blad.Code = QStringLiteral("2ZB5UEZR");
         ASSERT_EQ(VulDocument(blad, versie, sjabloon, m_map.path(), naam).Pad, Pad(naam));
         DocumentFout fout = DocumentFout::OngeldigeXml;
         const Velden velden = LeesVelden(Pad(naam), &fout);
         const std::map<QString, QString> tabel(velden.begin(), velden.end());
         EXPECT_EQ(fout, DocumentFout::Geen);
-        EXPECT_EQ(velden.size(), 63u);
-        EXPECT_EQ(tabel.size(), 63u);
+        EXPECT_EQ(velden.size(), 64u);
+        EXPECT_EQ(tabel.size(), 64u);
+        EXPECT_EQ(tabel.at("bladcode"), "2ZB5UEZR");
         EXPECT_EQ(tabel.at("titel"), "Optellen");
         EXPECT_EQ(tabel.at("ondertitel"), opgaven ? "tot 100" : "");
         EXPECT_EQ(tabel.at("resultaat"), opgaven ? "Resultaat : ..../30" : "Dit zijn de oplossingen !");

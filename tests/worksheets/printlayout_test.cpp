@@ -93,6 +93,15 @@ Printpagina Pagina(const BladGegevens& blad, Printversie versie)
     return MaakPrintpagina(MaakPrintModel(blad, versie), pdf);
 }
 
+// Points in the pixels of the PDF that Pagina draws into.
+double PdfPixels(double punten)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QPdfWriter pdf(&buffer);
+    return punten / 72.0 * pdf.logicalDpiY();
+}
+
 } // namespace
 
 // Only a line that would run past the margin shrinks, and only to the margin. A sheet of the widest
@@ -128,5 +137,29 @@ TEST(PrintLayout, AlleenEenTeLangeRegelKrimpt)
                 EXPECT_EQ(regel.Schaal < 1.0, teLang && r == OndertitelRegel) << wat;
             }
         }
+    }
+}
+
+// The sheet code stands small at the right of the bottom margin, in both versions, below every line and taking
+// none of their room; a sheet without a code has no foot.
+TEST(PrintLayout, BladcodeInDeOndermarge)
+{
+    ZetLettertypeVervangingen();
+    for (const Printversie versie : {Printversie::Opgaven, Printversie::Oplossingen}) {
+        BladGegevens blad = TestBlad();
+        const Printpagina zonder = Pagina(blad, versie);
+        EXPECT_TRUE(zonder.Voet.Items.empty());
+        blad.Code = QStringLiteral("2ZB5UEZR");
+        const Printpagina met = Pagina(blad, versie);
+        ASSERT_EQ(met.Voet.Items.size(), 1U);
+        EXPECT_EQ(met.Voet.Items[0].Tekst, QStringLiteral("Bladcode: 2ZB5UEZR"));
+        EXPECT_EQ(met.Voet.Items[0].Lettertype.pointSize(), VoetGrootte);
+        EXPECT_NEAR(met.Voet.Einde(), met.Vlak.width(), 1);
+        // Its letters below the printable area, within the margin of 15 mm.
+        EXPECT_GT(met.Voet.Basislijn - PdfPixels(VoetGrootte), met.Vlak.height());
+        EXPECT_LT(met.Voet.Basislijn, met.Vlak.height() + PdfPixels(15 / 25.4 * 72));
+        ASSERT_EQ(met.Regels.size(), zonder.Regels.size());
+        for (std::size_t r = 0; r < met.Regels.size(); ++r)
+            EXPECT_EQ(met.Regels[r].Basislijn, zonder.Regels[r].Basislijn);
     }
 }

@@ -30,11 +30,14 @@ QString PdfTekst(const QString& pad)
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
 
-// One page with the sheet: every exercise with its "=", followed by its answer on the solutions only.
+// One page with the sheet: every exercise with its "=", followed by its answer on the solutions only, and the
+// sheet code on the last line.
 void ControleerPdf(const QString& pad, const BladGegevens& blad, bool oplossingen)
 {
     const QString tekst = PdfTekst(pad);
     EXPECT_EQ(tekst.count(u'\f'), 1) << "one page";
+    ASSERT_FALSE(blad.Code.isEmpty());
+    EXPECT_EQ(tekst.trimmed().split(u'\n').last().trimmed(), QStringLiteral("Bladcode: ") + blad.Code);
     EXPECT_TRUE(tekst.contains(blad.Titel));
     EXPECT_EQ(tekst.contains(blad.Ondertitel + QStringLiteral(" : Oplossingen.")), oplossingen);
     EXPECT_EQ(tekst.contains(QStringLiteral("Resultaat: ..../30")), !oplossingen);
@@ -221,6 +224,7 @@ TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
         EXPECT_EQ(velden.at(QStringLiteral("ondertitel")), QStringLiteral("klas 2"));
         EXPECT_EQ(velden.at(QStringLiteral("oef29")), Tekst(laatste));
         EXPECT_EQ(velden.at(QStringLiteral("opl29")), QString::number(laatste.Uitkomst));
+        EXPECT_EQ(velden.at(QStringLiteral("bladcode")), venster->Blad().Code);
     }
 }
 
