@@ -130,8 +130,8 @@ int main(int argc, char* argv[])
     // The first window on screen (tallora's start window), and the main window when the start window is ended
     // at once; the bare window has only the one.
     std::vector<double> eerste[3], geheugen[3], proces[3];
-    const std::array<std::pair<QString, QString>, 3> metingen {{
-        {tallora, QStringLiteral("eerste")}, {tallora, QStringLiteral("hoofd")}, {kaal, QStringLiteral("eerste")}}};
+    const std::array<std::pair<QString, QString>, 3> metingen {
+        {{tallora, QStringLiteral("eerste")}, {tallora, QStringLiteral("hoofd")}, {kaal, QStringLiteral("eerste")}}};
     for (int ronde = 0; ronde < rondes; ++ronde) {
         for (std::size_t i = 0; i < metingen.size(); ++i) {
             const auto meting = MeetStart(metingen[i].first, metingen[i].second);

@@ -1,7 +1,7 @@
 #include "bewerkingen.h"
 
-#include "werkopgave.h"
 #include "toeval.h"
+#include "werkopgave.h"
 
 #include <cmath>
 #include <string>

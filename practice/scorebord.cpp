@@ -12,7 +12,6 @@ namespace {
 const QColor Lichtblauw {192, 192, 255};
 const QColor Lichtgroen {192, 255, 192};
 
-
 } // namespace
 
 void ZetAchtergrond(QLabel* label, const QColor& kleur)
