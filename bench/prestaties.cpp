@@ -68,10 +68,18 @@ QProcess* Start(const QString& programma, const QString& meetpunt)
     return proces;
 }
 
+// From the start of the process, or (for the main window behind tallora's start window) from the click that ends
+// the start window.
 std::optional<Meting> MeetStart(const QString& programma, const QString& meetpunt)
 {
-    const long long begin = Nu();
+    long long begin = Nu();
     std::unique_ptr<QProcess> proces(Start(programma, meetpunt));
+    if (meetpunt == QLatin1String("hoofd")) {
+        const auto klik = WachtOp(*proces, "klik");
+        if (!klik)
+            return std::nullopt;
+        begin = klik->first;
+    }
     const auto getekend = WachtOp(*proces, "getekend");
     proces->waitForFinished(20000);
     if (!getekend)
@@ -145,17 +153,15 @@ int main(int argc, char* argv[])
         }
     }
     const double kaalTekening = Mediaan(eerste[2]), kaalGeheugen = Mediaan(geheugen[2]);
-    std::printf("%d rondes, medianen                 tallora   kaal venster  verhouding\n", rondes);
-    for (std::size_t i = 0; i < 2; ++i) {
-        const double tekening = Mediaan(eerste[i]) / kaalTekening, rss = Mediaan(geheugen[i]) / kaalGeheugen;
-        const char* wat = i == 0 ? "startvenster" : "hoofdvenster";
-        std::printf("eerste tekening %s (ms)   %8.1f   %8.1f      %5.2f  %s (<= 1.5)\n", wat, Mediaan(eerste[i]),
-            kaalTekening, tekening, Oordeel(tekening <= 1.5));
-        std::printf("geheugen dan (MiB)                %8.1f   %8.1f      %5.2f  %s (<= 1.6)\n", Mediaan(geheugen[i]),
-            kaalGeheugen, rss, Oordeel(rss <= 1.6));
-    }
-    std::printf("hele proces tot het hoofdvenster (ms) %6.1f   %8.1f      %5.2f\n", Mediaan(proces[1]),
-        Mediaan(proces[2]), Mediaan(proces[1]) / Mediaan(proces[2]));
+    const double tekening = Mediaan(eerste[0]) / kaalTekening, rss = Mediaan(geheugen[1]) / kaalGeheugen;
+    std::printf("%d rondes, medianen                     tallora   kaal venster  verhouding\n", rondes);
+    std::printf("eerste tekening na de start (ms)        %8.1f   %8.1f      %5.2f  %s (<= 1.5)\n", Mediaan(eerste[0]),
+        kaalTekening, tekening, Oordeel(tekening <= 1.5));
+    std::printf("geheugen met het hoofdvenster (MiB)     %8.1f   %8.1f      %5.2f  %s (<= 1.6)\n", Mediaan(geheugen[1]),
+        kaalGeheugen, rss, Oordeel(rss <= 1.6));
+    std::printf("hoofdvenster getekend na de klik (ms)   %8.1f\n", Mediaan(eerste[1]));
+    std::printf("hele proces tot de eerste tekening (ms) %8.1f   %8.1f      %5.2f\n\n", Mediaan(proces[0]),
+        Mediaan(proces[2]), Mediaan(proces[0]) / Mediaan(proces[2]));
 
     const QStringList vensters = qEnvironmentVariableIsSet("TALLORA_VENSTERS")
         ? qEnvironmentVariable("TALLORA_VENSTERS").split(u',')

@@ -104,11 +104,15 @@ void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow&()>& na
         new Eerstetekening(eersteVenster, "getekend", [] { QCoreApplication::quit(); });
         return;
     }
-    QMainWindow& hoofd = naarHoofdvenster();
-    new Eerstetekening(hoofd, "getekend", [&hoofd, delen] {
-        if (delen.value(0) == QLatin1String("open"))
-            OpenVoorMeting(hoofd, delen);
-        else
-            QCoreApplication::quit();
+    // As a child who clicks once the start window is on screen.
+    new Eerstetekening(eersteVenster, "eerste", [naarHoofdvenster, delen] {
+        Meld("klik");
+        QMainWindow& hoofd = naarHoofdvenster();
+        new Eerstetekening(hoofd, "getekend", [&hoofd, delen] {
+            if (delen.value(0) == QLatin1String("open"))
+                OpenVoorMeting(hoofd, delen);
+            else
+                QCoreApplication::quit();
+        });
     });
 }

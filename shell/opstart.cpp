@@ -24,8 +24,10 @@ Opstart::Opstart(Dialogen& dialogen)
         m_hoofd->show();
     }))
 {
+    // The main window is made once the start window is on screen, so that nothing delays its first paint.
+    QObject::connect(m_splash.get(), &SplashVenster::Getekend, m_splash.get(),
+        [this] { QTimer::singleShot(0, m_splash.get(), [this] { MaakHoofdvenster(); }); });
     m_splash->show();
-    QTimer::singleShot(0, m_splash.get(), [this] { MaakHoofdvenster(); });
 }
 
 Opstart::~Opstart() = default;

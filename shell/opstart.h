@@ -12,8 +12,8 @@ class SplashVenster;
 // installed, in which case Qt's English texts remain.
 bool LaadQtVertaling(QTranslator& vertaler);
 
-// The program's start: the start window at once, the main window made while it counts down (at the next turn of
-// the event loop) and shown when the countdown ends, exactly once.
+// The program's start: the start window at once, the main window made while it counts down (once the start window
+// was painted) and shown when the countdown ends, exactly once.
 class Opstart
 {
 public:

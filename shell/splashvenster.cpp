@@ -6,8 +6,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -61,7 +61,10 @@ void SplashVenster::MaakInhoud()
     ZetKleur(kader, QPalette::WindowText, Qt::black);
     auto* beeld = new QLabel(kader);
     beeld->setObjectName(u"imgBeeld"_s);
-    beeld->setPixmap(QIcon(u":/iconen/splash.svg"_s).pixmap(QSize(480, 240)));
+    // Drawn at twice its size from shell/iconen/splash.svg when the program is built: a PNG is on screen at once.
+    QPixmap plaatje(u":/iconen/splash.png"_s);
+    plaatje.setDevicePixelRatio(2);
+    beeld->setPixmap(plaatje);
     auto* kaderLayout = new QVBoxLayout(kader);
     kaderLayout->setContentsMargins(8, 8, 8, 8);
     kaderLayout->addWidget(beeld);
@@ -83,6 +86,15 @@ void SplashVenster::MaakInhoud()
     layout->addWidget(platform, 0, Qt::AlignHCenter);
     layout->addSpacing(6);
     layout->addWidget(m_teller);
+}
+
+void SplashVenster::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_getekend) {
+        m_getekend = true;
+        emit Getekend();
+    }
 }
 
 void SplashVenster::showEvent(QShowEvent* event)

@@ -23,8 +23,13 @@ public:
     // One second of the countdown; the timer calls it, tests may too.
     void Tik();
 
+signals:
+    // The window was painted for the first time: what the start does not need can be made now.
+    void Getekend();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -42,4 +47,5 @@ private:
     QTimer* m_timer; // Timer1
     bool m_gestart = false;
     bool m_klaar = false;
+    bool m_getekend = false;
 };
