@@ -117,15 +117,15 @@ TEST(SplashScherm, SmalSchermKrijgtEenWaarschuwing)
     EXPECT_TRUE(vind<QTimer>(splash, "Timer1")->isActive());
 }
 
-// The real start: the main window is made during the countdown but not shown; a click on the start window shows
-// it at once, and there is exactly one.
+// The real start: the main window is made during the countdown, after the start window's first paint, but not shown; a
+// click on the start window shows it at once, and there is exactly one.
 TEST(Opstart, KlikToontPreciesEenHoofdvenster)
 {
     Werkmap map;
     NepDialogen dialogen;
     const Opstart opstart(dialogen);
-    QApplication::processEvents();
-    ASSERT_NE(opstart.Hoofd(), nullptr);
+    // Made once the start window has been painted.
+    ASSERT_TRUE(QTest::qWaitFor([&opstart] { return opstart.Hoofd() != nullptr; }, 5000));
     EXPECT_FALSE(opstart.Hoofd()->isVisible());
     const auto zichtbaar = [](const QString& naam) {
         return std::ranges::count_if(QApplication::topLevelWidgets(),
