@@ -56,7 +56,7 @@ constexpr Soortrij Honderd[] = {
         [](Trekking o) { return Eenheden(o.L) + Eenheden(o.R) <= 10 && o.U <= 100; }, Anders},
     {"TE-TE", '-', LinksEerst, [] { return t(); }, [](Getal) { return t(); },
         [](Trekking o) { return Eenheden(o.L) > Eenheden(o.R) && o.U > 0; }, Anders},
-    // k = Int(8 * Rnd()) + 1, straight from the random source.
+    // k is RandomTot(8), a whole number 1..8 straight from the random source.
     {"TE-T=TE", '-', LinksEerst, [] { return t(); }, [](Getal) { return 10 * RandomTot(8); },
         [](Trekking o) { return o.U > 10; }, Anders},
     {"TE+E=T", '+', LinksEerst, [] { return t(); }, [](Getal l) { return 10 - Eenheden(l); }, Geen, Anders},

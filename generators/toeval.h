@@ -13,10 +13,10 @@ void ZaaiToeval();
 // Seeds the source with a fixed value, for reproducible runs in tests.
 void ZaaiToeval(std::uint64_t zaad);
 
-// Int(n * Rnd()) + 1: a random whole number 1..n for n >= 1.
+// A random whole number 1..n for n >= 1: the whole part of n times Rnd(), plus 1.
 std::int64_t RandomTot(std::int64_t n);
 
-// Int(n * Rnd()): a random whole number 0..n-1 for n >= 1.
+// A random whole number 0..n-1 for n >= 1: the whole part of n times Rnd().
 std::int64_t RandomIndex(std::int64_t n);
 
 // While it lives, the source draws from a stream of its own that starts from `zaad`; afterwards the process's
