@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 #include <algorithm>
@@ -52,11 +53,22 @@ Hoofdvenster::Hoofdvenster(Dialogen& dialogen, Modulevensters vensters, QWidget*
     const Menuacties acties = MaakMenus();
     MaakWerkbalk(acties);
     m_schaal = new Schaalbediening(*this, *m_werkruimte, acties);
-    // Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap,
-    // and the last buttons (help, afsluiten) would hide behind an overflow arrow.
-    const QSize client = PixelsGrootte(9015, 6750);
-    resize(std::max(client.width(), m_werkbalk->sizeHint().width()), client.height() + menuBar()->sizeHint().height());
+    ZetGrootte();
     Opstarten();
+}
+
+// Wider than the client area of 9015 twips where the toolbar needs it: a toolbar does not wrap, and the last
+// buttons (help, afsluiten) would hide behind an overflow arrow. On a screen too narrow for that (a small laptop
+// at 200 %) the buttons get smaller pictures, and the window stays on the screen.
+void Hoofdvenster::ZetGrootte()
+{
+    const QSize client = PixelsGrootte(9015, 6750);
+    const QSize scherm = screen()->availableGeometry().size();
+    if (m_werkbalk->sizeHint().width() > scherm.width())
+        m_werkbalk->setIconSize(QSize(24, 24));
+    const int breedte = std::min(std::max(client.width(), m_werkbalk->sizeHint().width()), scherm.width());
+    const int hoogte = client.height() + menuBar()->sizeHint().height() + m_werkbalk->sizeHint().height();
+    resize(breedte, std::min(hoogte, scherm.height()));
 }
 
 Menuacties Hoofdvenster::MaakMenus()

@@ -31,6 +31,7 @@ protected:
 private:
     Menuacties MaakMenus();
     void MaakWerkbalk(const Menuacties& acties);
+    void ZetGrootte();
     void Opstarten();
     void OpenVenster(const Modulevenster& venster);
     void VraagAfsluiten();

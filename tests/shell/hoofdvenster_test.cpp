@@ -6,6 +6,7 @@
 #include "werkmap.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -245,5 +246,24 @@ TEST(Bijschrift, NaamVanHetProgrammaMetVersie)
         venster.setWindowTitle(Bijschrift(programma));
         venster.show();
         EXPECT_EQ(venster.windowHandle()->title().toStdString(), bijschrift.toStdString());
+    }
+}
+
+// On a screen of 800 pixels (a small laptop, or a larger one at 200 %) the main window stays on the screen and every
+// toolbar button, afsluiten the last, is in sight.
+TEST(Hoofdvenster, PastOpEenSmalScherm)
+{
+    NepDialogen dialogen;
+    Hoofdvenster hoofd(dialogen);
+    hoofd.show();
+    const QRect scherm = hoofd.screen()->availableGeometry();
+    ASSERT_LE(scherm.width(), 800) << "the offscreen screen is expected to be small";
+    EXPECT_LE(hoofd.width(), scherm.width());
+    auto* balk = hoofd.findChild<QToolBar*>("Toolbar1");
+    for (QAction* actie : balk->actions()) {
+        if (!actie->isSeparator()) {
+            EXPECT_TRUE(balk->rect().contains(balk->widgetForAction(actie)->geometry()))
+                << actie->objectName().toStdString();
+        }
     }
 }
