@@ -1,7 +1,9 @@
 #include "schaal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLayout>
+#include <QProxyStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -66,10 +68,47 @@ void SchaalIndeling(QLayout* indeling, double schaal)
         indeling->setSpacing(Maal(tussen, schaal));
 }
 
+// The scale of the window a widget stands in, as SchaalWidgets left it.
+double SchaalVan(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant schaal = widget->property("tallora_schaal");
+        if (schaal.isValid())
+            return schaal.toDouble();
+    }
+    return 1;
+}
+
+class Schaalstijl final : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int waarde = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+            return Maal(waarde, SchaalVan(widget));
+        default:
+            return waarde;
+        }
+    }
+};
+
 } // namespace
+
+void ZetSchaalstijl()
+{
+    QApplication::setStyle(new Schaalstijl);
+}
 
 void SchaalWidgets(QWidget* wortel, double schaal)
 {
+    wortel->setProperty("tallora_schaal", schaal);
     const QList<QWidget*> widgets = wortel->findChildren<QWidget*>();
     BewaarFont(wortel);
     for (QWidget* widget : widgets)

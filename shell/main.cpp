@@ -4,6 +4,7 @@
 #include "meetpunt.h"
 #include "opstart.h"
 #include "qtdialogen.h"
+#include "schaal.h"
 #include "wavspeler.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QTranslator vertaler;
     LaadQtVertaling(vertaler);
     ZetLettertypeVervangingen();
+    ZetSchaalstijl();
 
     QtDialogen dialogen;
     WavSpeler speler;

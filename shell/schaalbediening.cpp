@@ -46,15 +46,17 @@ Schaalbediening::Schaalbediening(QMainWindow& hoofd, QMdiArea& werkruimte, const
     , m_werkruimte(werkruimte)
     , m_gekozen(NaasteStap(QSettings().value(Sleutel, 1.0).toDouble()))
 {
-    const std::array<std::tuple<QString, QKeySequence, std::function<void()>>, 3> bediening {{
-        {u"groter"_s, QKeySequence::ZoomIn, [this] { Stap(1); }},
-        {u"kleiner"_s, QKeySequence::ZoomOut, [this] { Stap(-1); }},
-        {u"gewonegrootte"_s, QKeySequence(Qt::CTRL | Qt::Key_0), [this] { Kies(1); }},
+    // Ctrl + plus is Ctrl + Shift + = on many keyboards: Ctrl + = counts as plus too, as in web browsers.
+    using Toetsen = QList<QKeySequence>;
+    const std::array<std::tuple<QString, Toetsen, std::function<void()>>, 3> bediening {{
+        {u"groter"_s, Toetsen {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { Stap(1); }},
+        {u"kleiner"_s, Toetsen {QKeySequence::ZoomOut}, [this] { Stap(-1); }},
+        {u"gewonegrootte"_s, Toetsen {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { Kies(1); }},
     }};
     m_werkruimte.viewport()->installEventFilter(this);
     for (const auto& [naam, toets, doe] : bediening) {
         QAction* actie = acties.at(naam);
-        actie->setShortcut(toets);
+        actie->setShortcuts(toets);
         connect(actie, &QAction::triggered, this, doe);
     }
 }

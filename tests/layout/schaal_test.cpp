@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 
 namespace {
@@ -74,10 +75,17 @@ TEST(Schaal, OpHetBordPastAlles)
         QWidget& venster = programma.Open(menu);
         klikTab(venster, 1);
         const double gewoon = Hoogte(vind<QLabel>(venster, "lblLinks"));
+        const auto vakje = [&venster] {
+            const QWidget* knop = venster.findChild<QRadioButton*>();
+            knop = knop ? knop : venster.findChild<QCheckBox*>();
+            return knop->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, knop);
+        };
+        const int vakjeGewoon = vakje();
         for (int i = 0; i < 4; ++i)
             programma.hoofd.findChild<QAction*>("groter")->trigger();
         QApplication::processEvents();
         EXPECT_GE(Hoogte(vind<QLabel>(venster, "lblLinks")), 2.5 * gewoon);
+        EXPECT_GE(vakje(), 2.4 * vakjeGewoon) << "the boxes of check boxes and option buttons grow too";
         const QMdiSubWindow* kader = programma.hoofd.werkruimte().activeSubWindow();
         EXPECT_TRUE(programma.hoofd.werkruimte().viewport()->rect().contains(kader->geometry()));
         auto* tabs = vind<QTabBar>(venster, "TabStrip");

@@ -1,3 +1,5 @@
+#include "schaal.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(thuis.path() + QStringLiteral("/.config")));
     qunsetenv("XDG_DOCUMENTS_DIR");
     QApplication app(argc, argv);
+    ZetSchaalstijl(); // as the program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
