@@ -1,6 +1,6 @@
 #include "bereiken.h"
+#include "bladvenster.h"
 #include "document.h"
-#include "printvenster.h"
 #include "printvoorbeeldvenster.h"
 #include "samenstellen.h"
 
@@ -78,19 +78,19 @@ TEST(Printvoorbeeld, TitelsEnOpgavenPassen)
 }
 
 // The subtitle is shown as typed: markup in it stays text, never bold print or a picture from disk.
-TEST_F(PrintVenster, OndertitelIsGewoneTekst)
+TEST_F(Oefenbladen, OndertitelIsGewoneTekst)
 {
     const QTemporaryDir map;
     const QString plaatje = map.filePath(QStringLiteral("groot.png"));
     QImage groot(300, 300, QImage::Format_RGB32);
     groot.fill(Qt::red);
     ASSERT_TRUE(groot.save(plaatje));
-    hoofdrekenen(QStringLiteral("20"), 0);
+    stel(0, {"optHRbewerking(0)"}, "20");
     for (const QString& ondertitel : {QStringLiteral("<b>vet</b>"), QStringLiteral("<img src=\"%1\">").arg(plaatje),
              QStringLiteral("&amp; <i>schuin</i>"), QStringLiteral("<a href=\"file:///etc/passwd\">klik</a>")}) {
         dialogen.invoer(ondertitel);
-        klik(QStringLiteral("cmdVoorbeeld"));
-        const QLabel* label = vind<QLabel>(voorbeeld(), QStringLiteral("lblOndertitel"));
+        klik("cmdVoorbeeld");
+        const QLabel* label = vind<QLabel>(*voorbeeld(), "lblOndertitel");
         QLabel gewoon;
         gewoon.setTextFormat(Qt::PlainText);
         gewoon.setFont(label->font());
@@ -102,7 +102,7 @@ TEST_F(PrintVenster, OndertitelIsGewoneTekst)
 
 // A working printer prints without a word; a failing printer, or none, is named and a PDF file offered.
 // The opgaven are printed here, the solutions saved as PDF.
-TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
+TEST_F(Oefenbladen, AfdrukkenLuktOfZegtWaaromNiet)
 {
     const QTemporaryDir map;
     const auto naarPdf = [](const QString& uitvoer) -> PrinterBron {
@@ -128,12 +128,12 @@ TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
         {"cmdPrintOpgaven", [] { return std::unique_ptr<QPrinter>(); },
             {QStringLiteral("Er is geen printer gevonden.") + vraag}, {}},
     };
-    hoofdrekenen(QStringLiteral("50"), 0);
+    stel(0, {"optHRbewerking(0)"}, "50");
     dialogen.invoer(QStringLiteral("klas 3"));
-    klik(QStringLiteral("cmdVoorbeeld"));
+    klik("cmdVoorbeeld");
     QStringList geschreven;
     for (const Geval& geval : gevallen) {
-        venster->ZetPrinter(geval.printer);
+        oefenblad().ZetPrinter(geval.printer);
         if (!geval.meldingen.empty() && !geval.bestand.isEmpty()) {
             dialogen.antwoord(Antwoord::Ja);
             dialogen.bestand(map.filePath(geval.bestand));
@@ -147,7 +147,7 @@ TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
         EXPECT_EQ(meldingen, geval.meldingen) << geval.knop;
         if (!geval.bestand.isEmpty()) {
             geschreven << geval.bestand;
-            ControleerPdf(map.filePath(geval.bestand), venster->Blad(), geval.bestand == QLatin1String("gered.pdf"));
+            ControleerPdf(map.filePath(geval.bestand), oefenblad().Blad(), geval.bestand == QLatin1String("gered.pdf"));
         }
         geschreven.sort();
         EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven) << geval.knop;
@@ -176,7 +176,7 @@ struct EigenThuis
 
 // The document is filled and opened: in the documents folder, made when missing; in the temporary
 // folder, said so, when the documents folder cannot be used; not at all, said so, without its template.
-TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
+TEST_F(Oefenbladen, DocumentWordtGevuldEnGeopend)
 {
     struct Geval
     {
@@ -190,24 +190,24 @@ TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
         {"documentenmap is een bestand", true, "tmp", {QStringLiteral("De map Documenten kan niet gebruikt worden.")}},
         {"geen sjabloon", false, "", {QStringLiteral("Het sjabloon is niet gevonden of kan niet gelezen worden :")}},
     };
-    hoofdrekenen(QStringLiteral("20"), 0);
+    stel(0, {"optHRbewerking(0)"}, "20");
     dialogen.invoer(QStringLiteral("klas 2"));
-    klik(QStringLiteral("cmdVoorbeeld"));
-    const BladOpgave laatste = venster->Blad().Opgaven[29];
+    klik("cmdVoorbeeld");
+    const BladOpgave laatste = oefenblad().Blad().Opgaven[29];
     for (const Geval& geval : gevallen) {
         const EigenThuis thuis;
         if (geval.documentenIsBestand)
             QFile(thuis.map.filePath(QStringLiteral("Documents"))).open(QIODevice::WriteOnly);
         const bool sjabloon = *geval.map != '\0';
-        venster->ZetSjabloon(
+        oefenblad().ZetSjabloon(
             sjabloon ? QStringLiteral(TALLORA_SJABLOON) : thuis.map.filePath(QStringLiteral("x.docx")));
         std::vector<QString> geopend;
-        venster->ZetOpener([&geopend](const QUrl& url) {
+        oefenblad().ZetOpener([&geopend](const QUrl& url) {
             geopend.push_back(url.toLocalFile());
             return true;
         });
         const std::size_t eerder = dialogen.meldingen().size();
-        klik(QStringLiteral("cmdWOplossingen"));
+        klik("cmdWOplossingen");
         const std::vector<QString> meldingen = meldingenVanaf(eerder);
         ASSERT_EQ(meldingen.size(), geval.meldingen.size()) << geval.naam;
         for (std::size_t i = 0; i < meldingen.size(); ++i)
@@ -224,7 +224,7 @@ TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
         EXPECT_EQ(velden.at(QStringLiteral("ondertitel")), QStringLiteral("klas 2"));
         EXPECT_EQ(velden.at(QStringLiteral("oef29")), Tekst(laatste));
         EXPECT_EQ(velden.at(QStringLiteral("opl29")), QString::number(laatste.Uitkomst));
-        EXPECT_EQ(velden.at(QStringLiteral("bladcode")), venster->Blad().Code);
+        EXPECT_EQ(velden.at(QStringLiteral("bladcode")), oefenblad().Blad().Code);
     }
 }
 
