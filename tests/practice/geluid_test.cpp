@@ -85,9 +85,7 @@ TEST_F(GeluidTest, ElkGeluidKiestZijnSlotMetEenToevalsgetal)
             const int slot = static_cast<int>(Rnd() * 10) + (i % 3 == 0 ? 11 : 1);
             const NepSpeler::Gespeeld& gespeeld = speler.gespeeld()[i];
             ASSERT_EQ(gespeeld.slot, slot) << i;
-            EXPECT_EQ(gespeeld.fout(), i % 3 == 0);
             EXPECT_EQ(gespeeld.geluid.frames, metBestanden ? Frames(LengteMs(slot)) : 0) << i;
-            EXPECT_EQ(gespeeld.geluid.samples, Geluid(slot).samples);
         }
         EXPECT_EQ(Rnd(), volgende);
     }
@@ -144,7 +142,6 @@ TEST(DecodeerGeluid, VormenEnGrenzen)
         {"wav 24 bits stereo 48 kHz", {wav | SF_FORMAT_PCM_24, 48000, 2}, Frames(300, 48000), 13107},
         {"wav float: op schaal", {wav | SF_FORMAT_FLOAT, 44100}, Frames(300, 44100), 13107},
         {"wav 8 bits", {wav | SF_FORMAT_PCM_U8}, Frames(300), 13107},
-        {"aiff 16 bits", {aiff | SF_FORMAT_PCM_16}, Frames(300), 13107},
         {"aiff stereo met stilte vooraf", {aiff | SF_FORMAT_PCM_16, 22050, 2, 200}, Frames(500), 13107},
         {"96 kHz", {wav | SF_FORMAT_PCM_16, 96000}, Frames(300, 96000), 13107},
         {"vol", {.amplitude = 1.0}, Frames(300), 32767},
