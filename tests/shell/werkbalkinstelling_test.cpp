@@ -122,12 +122,9 @@ TEST(Werkbalkinstelling, AlleenEenGewoonBestandTeltEnWordtVervangen)
     const Geval gevallen[] = {
         {"ontbreekt", Soort::Geen, {}, true},
         {"leeg", Soort::Bestand, "", true},
-        {"een", Soort::Bestand, "1\r\n", true},
         {"een met blanco's, zonder regeleinde", Soort::Bestand, " 1 ", true},
         {"nul", Soort::Bestand, "0\r\n", false},
-        {"nul zonder regeleinde", Soort::Bestand, "0", false},
         {"twee", Soort::Bestand, "2\r\n", false},
-        {"min een", Soort::Bestand, "-1\r\n", false},
         {"alleen de eerste regel telt", Soort::Bestand, "1\r\n0\r\n", true},
         {"onzin", Soort::Bestand, "werkbalk\r\n", true},
         {"te groot voor 16 bits", Soort::Bestand, "65537\r\n", true},

@@ -3,6 +3,7 @@
 #include "toeval.h"
 
 #include "bereiken.h"
+#include "werkmap.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,13 +80,6 @@ QByteArray Bytes(const QString& pad)
 {
     QFile bestand(pad);
     return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
-}
-
-void Schrijf(const QString& pad, const QByteArray& bytes)
-{
-    QFile bestand(pad);
-    ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-    bestand.write(bytes);
 }
 
 class DocumentVullen : public ::testing::Test
@@ -206,7 +200,7 @@ TEST_F(DocumentVullen, NieuwDocumentKrijgtEenVrijeNaam)
             if (geval.links)
                 ASSERT_TRUE(QFile::link(buiten, Pad(bezet)));
             else
-                Schrijf(Pad(bezet), "eerder");
+                Werkmap::Schrijf(Pad(bezet), "eerder");
         }
         EXPECT_EQ(Vul(Geleverd, naam).Pad, Pad(geval.verwacht)) << geval.naam;
         EXPECT_FALSE(QFile::exists(buiten)) << geval.naam;
@@ -242,7 +236,7 @@ TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
 {
     ZaaiToeval(24);
     const QString pad = Pad(QStringLiteral("kapot.docx"));
-    const auto ruw = [&](const QByteArray& bytes) { return [&pad, bytes] { Schrijf(pad, bytes); }; };
+    const auto ruw = [&](const QByteArray& bytes) { return [&pad, bytes] { Werkmap::Schrijf(pad, bytes); }; };
     const auto zip = [&](const Delen& delen) { return [&pad, delen] { MaakZip(pad, delen); }; };
     const auto xml = [&](const std::string& lichaam) { return zip({{DocumentNaam, Document(lichaam)}}); };
     const std::string tekstEinde = R"(<w:r><w:t>x<w:fldChar w:fldCharType="end"/></w:t></w:r>)";
@@ -261,7 +255,7 @@ TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
         {"link naar /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), pad); }, GeenBestand, GeenBestand},
         {"te groot",
             [&] {
-                Schrijf(pad, "PK");
+                Werkmap::Schrijf(pad, "PK");
                 QFile::resize(pad, MaxSjabloonGrootte + 1);
             },
             TeGroot, TeGroot},
