@@ -3,20 +3,14 @@
 
 namespace {
 
-struct Tabgeval
-{
-    int tab;
-    QStringList aan; // the sheet's settings on the page of `tab` (on Hoofdrekenen with the maximum 57)
-    QString anders; // a box or option clicked afterwards, which the code must undo
-    bool ordenen; // whether the ordering question comes (answered Ja)
-};
-
 // For every tab: a sheet, then other sheets and other settings; its code, typed back, puts its settings back on its
 // page and makes the same 30 exercises with the same title and subtitle proposal, ordered or mixed as before,
 // asking nothing but the subtitle.
 TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
 {
-    const std::vector<Tabgeval> gevallen {
+    // The tab, the sheet's settings on its page (on Hoofdrekenen with the maximum 57), a box or option clicked
+    // afterwards which the code must undo, and whether the ordering question comes (answered Ja).
+    const std::vector<std::tuple<int, QStringList, QString, bool>> gevallen {
         {0, {"optHRbewerking(2)", "optBrugNee"}, "optHRbewerking(6)", false},
         {1, {"chkTafel(2)", "chkTafel(3)", "chkTafel(7)", "optTtafels(2)"}, "chkTafel(3)", true},
         {2, {"chkSoort20(0)", "chkSoort20(9)"}, "chkSoort20(5)", false},
@@ -27,11 +21,11 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
         {5, {"chkSoortTD(2)", "chkSoortTD(13)"}, "chkSoortTD(27)", false},
         {6, {"chkSoortHD(1)", "chkSoortHD(6)"}, "chkSoortHD(1)", false},
     };
-    for (const Tabgeval& geval : gevallen) {
-        SCOPED_TRACE(geval.tab);
-        stel(geval.tab, geval.aan);
+    for (const auto& [tab, aan, anders, ordenen] : gevallen) {
+        SCOPED_TRACE(tab);
+        stel(tab, aan);
         const QStringList ingesteld = instellingen();
-        if (geval.ordenen)
+        if (ordenen)
             dialogen.antwoord(Antwoord::Ja);
         klik("cmdVoorbeeld");
         const BladGegevens eerste = blad();
@@ -39,8 +33,8 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
         ASSERT_EQ(eerste.Code, eersteCode);
         klik("cmdVoorbeeldZelfde");
         EXPECT_NE(Teksten(blad()), Teksten(eerste));
-        klik(geval.anders);
-        klikTab(venster(), (geval.tab + 3) % 7);
+        klik(anders);
+        klikTab(venster(), (tab + 3) % 7);
 
         const std::size_t vragen = dialogen.meldingen().size();
         typ("txtBladcode", eersteCode.toLower(), true);
@@ -49,7 +43,7 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
         EXPECT_EQ(dialogen.meldingen().size(), vragen + 1);
         EXPECT_EQ(dialogen.laatste().extra, voorstel);
         EXPECT_EQ(code(), eersteCode);
-        EXPECT_EQ(paginaVoor(venster()), geval.tab);
+        EXPECT_EQ(paginaVoor(venster()), tab);
         EXPECT_EQ(instellingen(), ingesteld);
         ASSERT_NE(voorbeeld(), nullptr);
         EXPECT_EQ(tekst(*voorbeeld(), "lblOef(29)"), Tekst(eerste.Opgaven[29]));

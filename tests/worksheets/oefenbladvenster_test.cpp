@@ -56,14 +56,8 @@ TEST_F(Oefenbladen, OngeldigeInstellingenLatenHetVorigeBladStaan)
     const QString ongeldig = QStringLiteral("Kies een geldig maximum voor de oefeningen !");
     const QString leeg = QStringLiteral("Je moest nog een maximum opgeven !") + Herbegin;
     const QString geenSoort = QStringLiteral("Kies minstens 1 soort oefeningen !") + Herbegin;
-    struct Geval
-    {
-        int tab;
-        QString maximum;
-        QStringList aan;
-        std::vector<QString> meldingen;
-    };
-    const Geval gevallen[] = {
+    // The page, the maximum typed on Hoofdrekenen, the boxes ticked and the messages that follow.
+    const std::tuple<int, QString, QStringList, std::vector<QString>> gevallen[] = {
         {0, "20", {}, {"Kies nog een bewerking !!"}},
         {0, "", {"optHRbewerking(0)"}, {ongeldig, leeg}},
         {0, "abc", {}, {ongeldig, leeg}},
@@ -77,13 +71,13 @@ TEST_F(Oefenbladen, OngeldigeInstellingenLatenHetVorigeBladStaan)
         {2, "", {}, {geenSoort}},
         {6, "", {}, {geenSoort}},
     };
-    for (const Geval& geval : gevallen) {
-        SCOPED_TRACE(geval.maximum.toStdString() + " op " + std::to_string(geval.tab));
+    for (const auto& [tab, maximum, aan, meldingen] : gevallen) {
+        SCOPED_TRACE(maximum.toStdString() + " op " + std::to_string(tab));
         const BladGegevens vorig = blad();
         const std::size_t eerder = dialogen.meldingen().size();
-        stel(geval.tab, geval.aan, geval.maximum);
+        stel(tab, aan, maximum);
         klik("cmdVoorbeeld");
-        EXPECT_EQ(meldingenVanaf(eerder), geval.meldingen);
+        EXPECT_EQ(meldingenVanaf(eerder), meldingen);
         EXPECT_EQ(Teksten(blad()), Teksten(vorig));
         EXPECT_EQ(blad().Ondertitel, "mijn blad");
     }

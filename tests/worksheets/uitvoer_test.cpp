@@ -114,43 +114,39 @@ TEST_F(Oefenbladen, AfdrukkenLuktOfZegtWaaromNiet)
         };
     };
     const QString vraag = Eind + QStringLiteral("Wil je het oefenblad als PDF-bestand bewaren ?");
-    struct Geval
-    {
-        const char* knop;
-        PrinterBron printer;
-        std::vector<QString> meldingen;
-        QString bestand; // the PDF file written: printed to, or saved as when the offer is accepted
-    };
-    const Geval gevallen[] = {
+    // The button, the printer, the message that follows and the PDF file written: printed to, or saved as when the
+    // offer is accepted.
+    const std::tuple<const char*, PrinterBron, QString, QString> gevallen[] = {
         {"cmdPrintOpgaven", naarPdf(map.filePath(QStringLiteral("papier.pdf"))), {}, QStringLiteral("papier.pdf")},
         {"cmdPrintOplossingen", naarPdf(map.filePath(QStringLiteral("weg/papier.pdf"))),
-            {QStringLiteral("Het afdrukken is mislukt.") + vraag}, QStringLiteral("gered.pdf")},
+            QStringLiteral("Het afdrukken is mislukt.") + vraag, QStringLiteral("gered.pdf")},
         {"cmdPrintOpgaven", [] { return std::unique_ptr<QPrinter>(); },
-            {QStringLiteral("Er is geen printer gevonden.") + vraag}, {}},
+            QStringLiteral("Er is geen printer gevonden.") + vraag, {}},
     };
     stel(0, {"optHRbewerking(0)"}, "50");
     dialogen.invoer(QStringLiteral("klas 3"));
     klik("cmdVoorbeeld");
     QStringList geschreven;
-    for (const Geval& geval : gevallen) {
-        oefenblad().ZetPrinter(geval.printer);
-        if (!geval.meldingen.empty() && !geval.bestand.isEmpty()) {
+    for (const auto& [knop, printer, melding, bestand] : gevallen) {
+        SCOPED_TRACE(knop);
+        oefenblad().ZetPrinter(printer);
+        if (!melding.isEmpty() && !bestand.isEmpty()) {
             dialogen.antwoord(Antwoord::Ja);
-            dialogen.bestand(map.filePath(geval.bestand));
+            dialogen.bestand(map.filePath(bestand));
         }
         const std::size_t eerder = dialogen.meldingen().size();
-        klik(QString::fromLatin1(geval.knop));
-        std::vector<QString> meldingen;
+        klik(QString::fromLatin1(knop));
+        QStringList meldingen;
         for (std::size_t i = eerder; i < dialogen.meldingen().size(); ++i)
             if (dialogen.meldingen()[i].soort == NepDialogen::Soort::Melding)
-                meldingen.push_back(dialogen.meldingen()[i].prompt);
-        EXPECT_EQ(meldingen, geval.meldingen) << geval.knop;
-        if (!geval.bestand.isEmpty()) {
-            geschreven << geval.bestand;
-            ControleerPdf(map.filePath(geval.bestand), oefenblad().Blad(), geval.bestand == QLatin1String("gered.pdf"));
+                meldingen << dialogen.meldingen()[i].prompt;
+        EXPECT_EQ(meldingen, melding.isEmpty() ? QStringList() : QStringList {melding});
+        if (!bestand.isEmpty()) {
+            geschreven << bestand;
+            ControleerPdf(map.filePath(bestand), oefenblad().Blad(), bestand == QLatin1String("gered.pdf"));
         }
         geschreven.sort();
-        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven) << geval.knop;
+        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven);
     }
     EXPECT_TRUE(dialogen.alleAntwoordenGebruikt());
 }
@@ -178,29 +174,24 @@ struct EigenThuis
 // folder, said so, when the documents folder cannot be used; not at all, said so, without its template.
 TEST_F(Oefenbladen, DocumentWordtGevuldEnGeopend)
 {
-    struct Geval
-    {
-        const char* naam;
-        bool documentenIsBestand;
-        const char* map; // where the document goes, in the home; empty: nowhere
-        std::vector<QString> meldingen; // the start of each message
-    };
-    const Geval gevallen[] = {
-        {"gewoon", false, "Documents", {}},
-        {"documentenmap is een bestand", true, "tmp", {QStringLiteral("De map Documenten kan niet gebruikt worden.")}},
-        {"geen sjabloon", false, "", {QStringLiteral("Het sjabloon is niet gevonden of kan niet gelezen worden :")}},
+    // Where the document goes in the home (the documents folder is a file in the second case; without its template
+    // nowhere), and how the message about it starts.
+    const std::pair<QString, QString> gevallen[] = {
+        {"Documents", ""},
+        {"tmp", "De map Documenten kan niet gebruikt worden."},
+        {"", "Het sjabloon is niet gevonden of kan niet gelezen worden :"},
     };
     stel(0, {"optHRbewerking(0)"}, "20");
     dialogen.invoer(QStringLiteral("klas 2"));
     klik("cmdVoorbeeld");
     const BladOpgave laatste = oefenblad().Blad().Opgaven[29];
-    for (const Geval& geval : gevallen) {
+    for (const auto& [waar, melding] : gevallen) {
+        SCOPED_TRACE(waar.toStdString());
         const EigenThuis thuis;
-        if (geval.documentenIsBestand)
+        if (waar == "tmp")
             QFile(thuis.map.filePath(QStringLiteral("Documents"))).open(QIODevice::WriteOnly);
-        const bool sjabloon = *geval.map != '\0';
         oefenblad().ZetSjabloon(
-            sjabloon ? QStringLiteral(TALLORA_SJABLOON) : thuis.map.filePath(QStringLiteral("x.docx")));
+            waar.isEmpty() ? thuis.map.filePath(QStringLiteral("x.docx")) : QStringLiteral(TALLORA_SJABLOON));
         std::vector<QString> geopend;
         oefenblad().ZetOpener([&geopend](const QUrl& url) {
             geopend.push_back(url.toLocalFile());
@@ -209,14 +200,13 @@ TEST_F(Oefenbladen, DocumentWordtGevuldEnGeopend)
         const std::size_t eerder = dialogen.meldingen().size();
         klik("cmdWOplossingen");
         const std::vector<QString> meldingen = meldingenVanaf(eerder);
-        ASSERT_EQ(meldingen.size(), geval.meldingen.size()) << geval.naam;
-        for (std::size_t i = 0; i < meldingen.size(); ++i)
-            EXPECT_TRUE(meldingen[i].startsWith(geval.meldingen[i])) << meldingen[i].toStdString();
-        ASSERT_EQ(geopend.size(), sjabloon ? 1U : 0U) << geval.naam;
-        if (!sjabloon)
+        ASSERT_EQ(meldingen.size(), melding.isEmpty() ? 0U : 1U);
+        EXPECT_TRUE(melding.isEmpty() || meldingen[0].startsWith(melding)) << meldingen[0].toStdString();
+        ASSERT_EQ(geopend.size(), waar.isEmpty() ? 0U : 1U);
+        if (waar.isEmpty())
             continue;
         const QFileInfo document(geopend[0]);
-        EXPECT_EQ(document.absolutePath(), thuis.map.filePath(QString::fromLatin1(geval.map))) << geval.naam;
+        EXPECT_EQ(document.absolutePath(), thuis.map.filePath(waar));
         EXPECT_TRUE(document.fileName().startsWith(QStringLiteral("Oefenblad Optellen oplossingen 20")));
         EXPECT_TRUE(meldingen.empty() || meldingen[0].contains(QDir::toNativeSeparators(document.filePath())));
         const std::vector<std::pair<QString, QString>> gelezen = LeesVelden(document.filePath());
