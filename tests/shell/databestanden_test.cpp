@@ -54,12 +54,15 @@ QStringList KopieerData()
     return bestanden;
 }
 
-void Beschadig(const QString& naam, Schade schade)
+QByteArray Inhoud(const QString& naam)
 {
     QFile bestand(naam);
-    bestand.open(QIODevice::ReadOnly);
-    const QByteArray inhoud = bestand.readAll();
-    bestand.close();
+    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray("(geen bestand)");
+}
+
+void Beschadig(const QString& naam, Schade schade)
+{
+    const QByteArray inhoud = Inhoud(naam);
     QFile::remove(naam);
     if (schade == Schade::Leeg)
         Werkmap::Schrijf(naam, {});
@@ -72,11 +75,8 @@ void Beschadig(const QString& naam, Schade schade)
 std::map<QString, QByteArray> Afdrukken(const QStringList& bestanden)
 {
     std::map<QString, QByteArray> hashes;
-    for (const QString& naam : bestanden) {
-        QFile bestand(naam);
-        bestand.open(QIODevice::ReadOnly);
-        hashes[naam] = QCryptographicHash::hash(bestand.readAll(), QCryptographicHash::Sha256);
-    }
+    for (const QString& naam : bestanden)
+        hashes[naam] = QCryptographicHash::hash(Inhoud(naam), QCryptographicHash::Sha256);
     return hashes;
 }
 
@@ -106,12 +106,6 @@ void GebruikBestand(const QString& naam, Schade schade)
         EXPECT_NE(uitslag.Fout, DocumentFout::Geen);
         EXPECT_FALSE(QFileInfo::exists(u"blad.docx"_qs));
     }
-}
-
-QByteArray Inhoud(const QString& naam)
-{
-    QFile bestand(naam);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray("(geen bestand)");
 }
 
 // Every data file missing, empty, cut in half and turned to garbage, one at a time. The program only reads them:

@@ -1,4 +1,3 @@
-#include "aftelling.h"
 #include "hoofdvenster.h"
 #include "nepdialogen.h"
 #include "opstart.h"
