@@ -112,17 +112,11 @@ TEST(Aantallen, GrootsteMaximumMeteen)
     EXPECT_EQ(AantalOefeningen(Bewerkingskeuze::Alles, m, false), 2 * zonder + 2 * producten);
 }
 
-struct Soorten
-{
-    BereikIndex bereik;
-    std::vector<std::string> soorten;
-};
-
 // Kinds of every range, alone and together (kinds that share exercises among them), against what their generator
 // gave in many calls.
 TEST(Aantallen, PlaatswaardeZoalsDeGeneratorMaakt)
 {
-    const std::vector<Soorten> gevallen {
+    const std::vector<std::pair<BereikIndex, std::vector<std::string>>> gevallen {
         {BereikIndex::Twintig, {"T+E"}},
         {BereikIndex::Twintig, {"E+E", "TE-Emb", "E+TE"}},
         {BereikIndex::Honderd, {"TE-E=T"}},
@@ -134,11 +128,11 @@ TEST(Aantallen, PlaatswaardeZoalsDeGeneratorMaakt)
         {BereikIndex::Honderdduizend, {"TD D-TD D=TD D", "TD-TD=TD"}},
     };
     ZaaiToeval(32);
-    for (const Soorten& geval : gevallen) {
-        const Getalbereik& bereik = BereikVan(geval.bereik);
+    for (const auto& [index, soorten] : gevallen) {
+        const Getalbereik& bereik = BereikVan(index);
         std::size_t beurt = 0;
-        const std::size_t gezien = Gezien([&] { return bereik.maak(geval.soorten[beurt++ % geval.soorten.size()]); },
-            60000 * static_cast<int>(geval.soorten.size()));
-        EXPECT_EQ(AantalSoortoefeningen(bereik, geval.soorten), gezien) << geval.soorten.front();
+        const std::size_t gezien = Gezien(
+            [&] { return bereik.maak(soorten[beurt++ % soorten.size()]); }, 60000 * static_cast<int>(soorten.size()));
+        EXPECT_EQ(AantalSoortoefeningen(bereik, soorten), gezien) << soorten.front();
     }
 }

@@ -1,5 +1,5 @@
+#include "paginas.h"
 #include "programma.h"
-#include "widgets.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -37,11 +36,7 @@ TEST(Toegankelijkheid, ElkeKnopBereikbaarEnBenoemd)
         if (!venster.maak)
             continue;
         QWidget& open = programma.Open(menu);
-        auto* tabs = open.findChild<QTabBar*>("TabStrip");
-        for (int pagina = tabs ? tabs->count() - 1 : 0; pagina >= 0; --pagina) {
-            if (tabs)
-                klikTab(open, pagina);
-            QApplication::processEvents();
+        OpElkePagina(open, [&](int pagina) {
             for (const QWidget* widget : open.findChildren<QWidget*>()) {
                 const bool bediening = qobject_cast<const QAbstractButton*>(widget)
                     || qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
@@ -54,7 +49,7 @@ TEST(Toegankelijkheid, ElkeKnopBereikbaarEnBenoemd)
                 if (qobject_cast<const QAbstractButton*>(widget) && Naam(widget).trimmed().isEmpty())
                     fouten << waar + " has no name";
             }
-        }
+        });
     }
     EXPECT_EQ(fouten, QStringList());
 }

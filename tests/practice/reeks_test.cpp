@@ -32,7 +32,6 @@ TEST(Reeks, TeltAfEnHoudtDeStandBij)
             std::tuple {Tafels, "Nog 3 oefeningen", "Resultaat : 2 op 3", "3 op 4"},
             std::tuple {Drills, "nog 3 oefeningen", "Resultaat : 1 op 1", "Resultaat : 2 op 2"}}) {
         Reeks reeks(varianten);
-        EXPECT_FALSE(reeks.Loopt());
         reeks.Start(3);
         ASSERT_TRUE(reeks.NieuweOefening());
         EXPECT_EQ(reeks.Resterend(), resterend);
@@ -46,14 +45,10 @@ TEST(Reeks, TeltAfEnHoudtDeStandBij)
         reeks.Beantwoord(true);
         EXPECT_EQ(reeks.Resultaat(), naHerstart);
         ASSERT_TRUE(reeks.NieuweOefening());
-        EXPECT_EQ(reeks.Aantal(), 1);
         reeks.Beantwoord(true);
         EXPECT_FALSE(reeks.NieuweOefening());
         EXPECT_FALSE(reeks.Loopt());
         EXPECT_EQ(reeks.EindResultaat(), eind);
-        EXPECT_EQ(reeks.EindVraag(),
-            "Alle oefeningen zijn gemaakt.\r\nJe haalde " + QString(eind).remove("Resultaat : ")
-                + "\r\n\r\nNog eens ?");
         reeks.Reset();
         EXPECT_EQ(reeks.Resultaat(), "Resultaat : 0 op 0");
     }
@@ -114,8 +109,9 @@ protected:
     NepDialogen& dialogen = programma.dialogen;
 };
 
-// One script through every place where the modules differ: reset, start, a wrong and a right answer, Help during
-// a series, a restart without Setup, the end and the answer to the end question.
+// One script through every place where the modules differ: a refused start (Setup stays in front, the header moves,
+// nothing is made), reset, start, a wrong and a right answer, Help during a series, a restart without Setup, the end
+// and the answer to the end question.
 TEST_F(ReeksvensterTest, VariantenSturenDeReeks)
 {
     const QString ontwerp = QStringLiteral("Vul in en druk op [enter]");
@@ -138,6 +134,15 @@ TEST_F(ReeksvensterTest, VariantenSturenDeReeks)
         SCOPED_TRACE(geval.resterend.toStdString() + " " + geval.eind.toStdString());
         Proefvenster& venster = Open(geval.varianten);
         const QPointer<Proefvenster> open = &venster;
+        venster.fout = Melding {"Eigen titel !", "Let op", Icoon::Waarschuwing};
+        klikTab(venster, 1);
+        EXPECT_EQ(dialogen.laatste().prompt, "Eigen titel !");
+        EXPECT_EQ(dialogen.laatste().titel, "Let op");
+        EXPECT_EQ(dialogen.laatste().icoon, Icoon::Waarschuwing);
+        EXPECT_EQ(paginaVoor(venster), 0);
+        EXPECT_EQ(gekozenTab(venster), 1);
+        EXPECT_EQ(venster.gemaakt, 0);
+        venster.fout.reset();
         const auto voor = dialogen.meldingen().size();
         klikTab(venster, 0);
         EXPECT_EQ(tekst(venster, "lblUitslag"), geval.uitslagNaSetup);
@@ -186,26 +191,6 @@ TEST_F(ReeksvensterTest, VariantenSturenDeReeks)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             EXPECT_TRUE(open.isNull());
         }
-    }
-}
-
-TEST_F(ReeksvensterTest, GeweigerdeStartLaatSetupVoorEnDeTellersStaan)
-{
-    for (const Melding& melding :
-        {Melding {"Eigen titel !", "Let op", Icoon::Waarschuwing}, Melding {"Zonder titel !"}}) {
-        Proefvenster& venster = Open({});
-        venster.fout = melding;
-        const auto voor = dialogen.meldingen().size();
-        klikTab(venster, 1);
-        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
-        EXPECT_EQ(dialogen.laatste().prompt, melding.prompt);
-        EXPECT_EQ(dialogen.laatste().titel, melding.titel);
-        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
-        EXPECT_EQ(dialogen.laatste().icoon, melding.icoon);
-        EXPECT_EQ(paginaVoor(venster), 0);
-        EXPECT_EQ(gekozenTab(venster), 1);
-        EXPECT_EQ(venster.gemaakt, 0);
-        EXPECT_EQ(tekst(venster, "lblAantal"), "");
     }
 }
 

@@ -1,11 +1,9 @@
 #include "geluid.h"
-#include "hoofdvenster.h"
 #include "meldvenster.h"
-#include "nepdialogen.h"
-#include "toeval.h"
+#include "programma.h"
 #include "werkmap.h"
 
-#include <QCoreApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QToolBar>
@@ -49,19 +47,6 @@ const std::vector<Item> items {
     {u"over"_s, {}, u"frmAbout"_s},
 };
 
-// The standard table, with a stand-in for every window that does not exist yet.
-Modulevensters MetStandins(QStringList& gesloten)
-{
-    Modulevensters vensters = StandaardModulevensters();
-    for (const Item& item : items) {
-        Vensterfabriek& maak = vensters.at(item.menu).maak;
-        if (!maak)
-            maak
-                = [&gesloten, naam = item.venster](Dialogen&) { return std::make_unique<Meldvenster>(naam, gesloten); };
-    }
-    return vensters;
-}
-
 QAction* Actie(const Hoofdvenster& venster, const QString& naam)
 {
     return venster.findChild<QAction*>(naam);
@@ -78,48 +63,40 @@ QToolButton* Knop(const Hoofdvenster& venster, const QString& menu)
     return qobject_cast<QToolButton*>(Werkbalk(venster)->widgetForAction(Actie(venster, menu)));
 }
 
+// The standard windows, with a stand-in that notes its closing for the window of `menu`.
+Modulevensters MetStandin(const QString& menu, const QString& naam, QStringList& gesloten)
+{
+    Modulevensters vensters = StandaardModulevensters();
+    vensters.at(menu).maak = [&gesloten, naam](Dialogen&) { return std::make_unique<Meldvenster>(naam, gesloten); };
+    return vensters;
+}
+
 class HoofdvensterTest : public ::testing::Test
 {
 protected:
     Werkmap map;
-    NepDialogen dialogen;
     QStringList gesloten;
 };
 
 } // namespace
 
-// A click on each button opens the same window as its menu item, each time as the only module:
-// the window opened before is closed first. The stopwatch and the About box open beside the
-// module, and the next module closes only the module.
+// A click on each button opens the same window as its menu item, each time as the only module: the window opened
+// before is closed first. The stopwatch and the About box open beside the module, and the next module closes only
+// the module.
 TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
 {
-    Modulevensters vensters = MetStandins(gesloten);
-    vensters.at(u"algemeen"_s).maak
-        = [this](Dialogen&) { return std::make_unique<Meldvenster>(u"frmHelp"_s, gesloten); };
-    Hoofdvenster venster(dialogen, vensters);
-    venster.show();
-    ZaaiToeval(21);
+    Programma programma(MetStandin(u"algemeen"_s, u"frmHelp"_s, gesloten));
+    const Hoofdvenster& venster = programma.hoofd;
     for (const Item& item : items) {
         if (item.knop.isEmpty())
             continue;
         SCOPED_TRACE(item.menu.toStdString());
-        QToolButton* knop = Knop(venster, item.menu);
-        ASSERT_NE(knop, nullptr);
-        EXPECT_EQ(knop->objectName(), item.knop);
-        EXPECT_FALSE(knop->toolTip().isEmpty());
-        EXPECT_EQ(knop->accessibleName(), knop->toolTip());
-        EXPECT_FALSE(knop->icon().isNull());
-        for (const bool viaKnop : {true, false}) {
-            const QMdiSubWindow* vorige = venster.werkruimte().activeSubWindow();
-            if (viaKnop)
-                QTest::mouseClick(knop, Qt::LeftButton);
-            else
-                Actie(venster, item.menu)->trigger();
-            const QMdiSubWindow* actief = venster.werkruimte().activeSubWindow();
-            ASSERT_NE(actief, nullptr);
-            EXPECT_NE(actief, vorige);
-            EXPECT_EQ(OpenVensters(venster.werkruimte()), QStringList {item.venster});
-        }
+        EXPECT_FALSE(Knop(venster, item.menu)->icon().isNull());
+        // The button by its key, then the menu item by its name: each a new window, the only one.
+        const QPointer<QWidget> viaKnop = &programma.OpenViaKnop(item.knop);
+        EXPECT_EQ(programma.OpenVensters(), QStringList {item.venster});
+        EXPECT_NE(&programma.Open(item.menu), viaKnop.data());
+        EXPECT_EQ(programma.OpenVensters(), QStringList {item.venster});
     }
     QStringList indeling;
     for (QAction* actie : Werkbalk(venster)->actions())
@@ -128,95 +105,69 @@ TEST_F(HoofdvensterTest, ElkeKnopDoetWatZijnMenuitemDoet)
         "GBHerkennen GBOrdenen GBVissen | GROrdenen GRAanvullen | Splitsen | Hoofdrekenen Tafels | twintig honderd "
         "duizend tienduizend honderdduizend | puzzel race printen test | help afsluiten");
     gesloten.clear();
-    Actie(venster, u"chrono"_s)->trigger();
-    Actie(venster, u"over"_s)->trigger();
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmHelp"_s}));
-    QTest::mouseClick(Knop(venster, u"puzzel"_s), Qt::LeftButton);
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmPuzzel"_s}));
+    programma.Open(u"chrono"_s);
+    programma.Open(u"over"_s);
+    EXPECT_EQ(programma.OpenVensters(), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmHelp"_s}));
+    programma.OpenViaKnop(u"puzzel"_s);
+    EXPECT_EQ(programma.OpenVensters(), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmPuzzel"_s}));
     EXPECT_EQ(gesloten, QStringList {u"frmHelp"_s});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(venster.werkruimte().subWindowList().size(), 3) << "the frames of the closed windows are left";
-    EXPECT_TRUE(dialogen.meldingen().empty());
+    EXPECT_TRUE(programma.dialogen.meldingen().empty());
 }
 
-// An item without a window is disabled, and so is its button, which is the same action: clicking
-// either does nothing. A button follows its action's changes and keeps its icon.
+// An item without a window is disabled, and so is its button, which is the same action: clicking either does
+// nothing.
 TEST_F(HoofdvensterTest, ItemZonderVensterIsUitgeschakeld)
 {
-    Modulevensters vensters = MetStandins(gesloten);
+    Modulevensters vensters = StandaardModulevensters();
     vensters[u"twintig"_s].maak = nullptr;
     vensters[u"chrono"_s].maak = nullptr;
-    Hoofdvenster venster(dialogen, vensters);
-    venster.show();
+    Programma programma(vensters);
+    const Hoofdvenster& venster = programma.hoofd;
     for (const Item& item : items) {
         const bool aan = item.menu != u"twintig"_s && item.menu != u"chrono"_s;
         EXPECT_EQ(Actie(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
-        if (!item.knop.isEmpty()) {
-            EXPECT_EQ(Knop(venster, item.menu)->isEnabled(), aan) << item.menu.toStdString();
-        }
+        EXPECT_TRUE(item.knop.isEmpty() || Knop(venster, item.menu)->isEnabled() == aan) << item.menu.toStdString();
     }
     QTest::mouseClick(Knop(venster, u"twintig"_s), Qt::LeftButton);
     Actie(venster, u"twintig"_s)->trigger();
     Actie(venster, u"chrono"_s)->trigger();
-    EXPECT_EQ(OpenVensters(venster.werkruimte()), QStringList());
-    Actie(venster, u"twintig"_s)->setEnabled(true);
-    EXPECT_TRUE(Knop(venster, u"twintig"_s)->isEnabled());
-    EXPECT_FALSE(Knop(venster, u"twintig"_s)->icon().isNull());
+    EXPECT_EQ(programma.OpenVensters(), QStringList());
 }
 
-// "Afsluiten" (menu or button) asks first and closes only on Ja; the window's own close button
-// asks nothing. The open module closes with the main window.
+// "Afsluiten" (menu or button, one action) asks first and closes only on Ja; the window's own close button asks
+// nothing. The open module closes with the main window.
 TEST_F(HoofdvensterTest, AfsluitenVraagtDeSluitknopNiet)
 {
     enum class Manier { Menu, Knop, Sluitknop };
-    struct Geval
-    {
-        const char* naam;
-        Manier manier;
-        Antwoord antwoord;
-        bool dicht;
-    };
-    const Geval gevallen[] = {
-        {"menu, Ja", Manier::Menu, Antwoord::Ja, true},
-        {"menu, Nee", Manier::Menu, Antwoord::Nee, false},
-        {"knop, Ja", Manier::Knop, Antwoord::Ja, true},
-        {"knop, Nee", Manier::Knop, Antwoord::Nee, false},
-        {"sluitknop", Manier::Sluitknop, Antwoord::Nee, true},
-    };
-    for (const Geval& geval : gevallen) {
-        SCOPED_TRACE(geval.naam);
-        NepDialogen antwoorden;
-        QStringList dicht;
-        // A stand-in notes its closing; the puzzle is a real window by now.
-        Modulevensters vensters = MetStandins(dicht);
-        vensters.at(u"puzzel"_s).maak
-            = [&dicht](Dialogen&) { return std::make_unique<Meldvenster>(u"frmPuzzel"_s, dicht); };
-        Hoofdvenster venster(antwoorden, std::move(vensters));
-        venster.show();
-        Actie(venster, u"puzzel"_s)->trigger();
-        if (geval.manier == Manier::Sluitknop) {
-            venster.windowHandle()->close();
-            EXPECT_TRUE(antwoorden.meldingen().empty());
-        } else {
-            antwoorden.antwoord(geval.antwoord);
-            if (geval.manier == Manier::Knop)
-                QTest::mouseClick(Knop(venster, u"afsluiten"_s), Qt::LeftButton);
-            else
-                Actie(venster, u"afsluiten"_s)->trigger();
-            ASSERT_EQ(antwoorden.meldingen().size(), 1u);
-            EXPECT_EQ(antwoorden.laatste().prompt, u"Bent u zeker dat u wilt afsluiten ?"_s);
-            EXPECT_EQ(antwoorden.laatste().titel, u"Afsluiten ?"_s);
-            EXPECT_EQ(antwoorden.laatste().knoppen, Knoppen::JaNee);
-            EXPECT_EQ(antwoorden.laatste().icoon, Icoon::Informatie);
+    for (const auto& [manier, antwoord, dicht] : {std::tuple {Manier::Menu, Antwoord::Nee, false},
+             std::tuple {Manier::Knop, Antwoord::Ja, true}, std::tuple {Manier::Sluitknop, Antwoord::Nee, true}}) {
+        SCOPED_TRACE(static_cast<int>(manier));
+        gesloten.clear();
+        Programma programma(MetStandin(u"puzzel"_s, u"frmPuzzel"_s, gesloten));
+        programma.Open(u"puzzel"_s);
+        programma.dialogen.antwoord(antwoord);
+        if (manier == Manier::Sluitknop)
+            programma.hoofd.windowHandle()->close();
+        else if (manier == Manier::Knop)
+            QTest::mouseClick(Knop(programma.hoofd, u"afsluiten"_s), Qt::LeftButton);
+        else
+            Actie(programma.hoofd, u"afsluiten"_s)->trigger();
+        ASSERT_EQ(programma.dialogen.meldingen().size(), manier == Manier::Sluitknop ? 0u : 1u);
+        if (manier != Manier::Sluitknop) {
+            EXPECT_EQ(programma.dialogen.laatste().prompt, u"Bent u zeker dat u wilt afsluiten ?"_s);
+            EXPECT_EQ(programma.dialogen.laatste().titel, u"Afsluiten ?"_s);
+            EXPECT_EQ(programma.dialogen.laatste().knoppen, Knoppen::JaNee);
+            EXPECT_EQ(programma.dialogen.laatste().icoon, Icoon::Informatie);
         }
-        EXPECT_EQ(venster.isVisible(), !geval.dicht);
-        EXPECT_EQ(dicht, geval.dicht ? QStringList {u"frmPuzzel"_s} : QStringList());
+        EXPECT_EQ(programma.hoofd.isVisible(), !dicht);
+        EXPECT_EQ(gesloten, dicht ? QStringList {u"frmPuzzel"_s} : QStringList());
     }
 }
 
 // The sounds load at start-up; a missing sound folder leaves every sound empty and stops nothing.
 TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
 {
+    NepDialogen dialogen;
     QDir().mkpath(u"sound"_s);
     // A WAV of four samples: 16-bit mono at 22,050 Hz.
     Werkmap::Schrijf(u"sound/fout10.wav"_s,
@@ -235,7 +186,6 @@ TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
 TEST(Bijschrift, NaamVanHetProgrammaMetVersie)
 {
     const std::pair<QString, QString> gevallen[] = {
-        {u"/usr/local/bin/tallora"_s, u"tallora 2.1 Revisie : 0"_s},
         {u"/opt/tallora.bin"_s, u"tallora 2.1 Revisie : 0"_s},
         {u"/opt/reken.v2.exe"_s, u"reken.v2 2.1 Revisie : 0"_s},
         {u"/opt/les%2groep%1"_s, u"les%2groep%1 2.1 Revisie : 0"_s},

@@ -122,9 +122,7 @@ TEST(Chrono, KnoppenEnTijd)
         EXPECT_EQ(timer->isActive(), stap.loopt);
         QApplication::processEvents();
         const QLabel* minuten = vind<QLabel>(chrono, "lblMinuten");
-        EXPECT_GE(minuten->width(), minuten->sizeHint().width())
-            << "the minutes are cut off" << chrono.width() << " " << chrono.sizeHint().width() << " "
-            << chrono.parentWidget()->width() << " " << chrono.parentWidget()->x();
+        EXPECT_GE(minuten->width(), minuten->sizeHint().width()) << "the minutes are cut off";
     }
     klik(vind<QToolButton>(chrono, "cmdExit"));
     EXPECT_EQ(programma.OpenVensters(), QStringList {"frmTwintig"});

@@ -84,16 +84,12 @@ TEST(Bladcode, GeeftInstellingenEnZaadTerug)
 TEST(Bladcode, Lengtes)
 {
     const std::vector<std::pair<BladKeuze, qsizetype>> gevallen {
-        {Maximum(BladSoort::Optellen, 20, true), 8},
         {Maximum(BladSoort::VierBewerkingen, 100000, false), 8},
         {Keuze(TabSoort::Tafel, BladSoort::Maaltafels, {6}), 6},
-        {Keuze(TabSoort::Tafel, BladSoort::MaalEnDeeltafels, {1, 2, 4}, BladOrdening::Per10), 7},
         {Keuze(TabSoort::Twintig, BladSoort::TellenTot20, {0, 9}), 7},
-        {Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {13}), 7},
         {Keuze(TabSoort::Honderd, BladSoort::TellenTot100, {0, 5, 26}, BladOrdening::Per10), 9},
         {Keuze(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(35)), 6},
         {Keuze(TabSoort::Duizend, BladSoort::TellenTot1000, Eerste(17)), 13},
-        {Keuze(TabSoort::Tienduizend, BladSoort::TellenTot10000, Eerste(14)), 11},
         {Keuze(TabSoort::Honderdduizend, BladSoort::TellenTot100000, {0, 3}), 7},
     };
     for (const auto& [keuze, lengte] : gevallen) {

@@ -3,6 +3,7 @@
 #include "toeval.h"
 
 #include "bereiken.h"
+#include "werkmap.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -79,13 +81,6 @@ QByteArray Bytes(const QString& pad)
 {
     QFile bestand(pad);
     return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
-}
-
-void Schrijf(const QString& pad, const QByteArray& bytes)
-{
-    QFile bestand(pad);
-    ASSERT_TRUE(bestand.open(QIODevice::WriteOnly));
-    bestand.write(bytes);
 }
 
 class DocumentVullen : public ::testing::Test
@@ -186,32 +181,26 @@ TEST_F(DocumentVullen, NieuwDocumentKrijgtEenVrijeNaam)
     ZaaiToeval(23);
     const QString naam = QStringLiteral("blad.docx");
     const QString buiten = Pad(QStringLiteral("buiten.docx"));
-    struct Geval
-    {
-        const char* naam;
-        std::vector<QString> bezet; // links point to buiten, which does not exist
-        bool links;
-        QString verwacht;
-    };
-    const Geval gevallen[] = {
+    // The names taken, by files or by links to buiten (which does not exist), and the name the document gets.
+    const std::tuple<const char*, std::vector<QString>, bool, QString> gevallen[] = {
         {"vrij", {}, false, naam},
         {"bestand", {naam}, false, QStringLiteral("blad (2).docx")},
         {"twee bestanden", {naam, QStringLiteral("blad (2).docx")}, false, QStringLiteral("blad (3).docx")},
         {"hangende link", {naam}, true, QStringLiteral("blad (2).docx")},
     };
-    for (const Geval& geval : gevallen) {
+    for (const auto& [wat, bezet, links, verwacht] : gevallen) {
         for (const QString& bestand : QDir(m_map.path()).entryList(QDir::Files | QDir::System))
             QFile::remove(Pad(bestand));
-        for (const QString& bezet : geval.bezet) {
-            if (geval.links)
-                ASSERT_TRUE(QFile::link(buiten, Pad(bezet)));
+        for (const QString& naamBezet : bezet) {
+            if (links)
+                ASSERT_TRUE(QFile::link(buiten, Pad(naamBezet)));
             else
-                Schrijf(Pad(bezet), "eerder");
+                Werkmap::Schrijf(Pad(naamBezet), "eerder");
         }
-        EXPECT_EQ(Vul(Geleverd, naam).Pad, Pad(geval.verwacht)) << geval.naam;
-        EXPECT_FALSE(QFile::exists(buiten)) << geval.naam;
-        for (const QString& bezet : geval.bezet)
-            EXPECT_TRUE(geval.links || Bytes(Pad(bezet)) == "eerder") << geval.naam;
+        EXPECT_EQ(Vul(Geleverd, naam).Pad, Pad(verwacht)) << wat;
+        EXPECT_FALSE(QFile::exists(buiten)) << wat;
+        for (const QString& naamBezet : bezet)
+            EXPECT_TRUE(links || Bytes(Pad(naamBezet)) == "eerder") << wat;
     }
     EXPECT_EQ(VulDocument(TestBlad(), Printversie::Opgaven, Geleverd, Pad(QStringLiteral("x")), naam).Fout,
         DocumentFout::DoelNietSchrijfbaar);
@@ -242,26 +231,20 @@ TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
 {
     ZaaiToeval(24);
     const QString pad = Pad(QStringLiteral("kapot.docx"));
-    const auto ruw = [&](const QByteArray& bytes) { return [&pad, bytes] { Schrijf(pad, bytes); }; };
+    const auto ruw = [&](const QByteArray& bytes) { return [&pad, bytes] { Werkmap::Schrijf(pad, bytes); }; };
     const auto zip = [&](const Delen& delen) { return [&pad, delen] { MaakZip(pad, delen); }; };
     const auto xml = [&](const std::string& lichaam) { return zip({{DocumentNaam, Document(lichaam)}}); };
     const std::string tekstEinde = R"(<w:r><w:t>x<w:fldChar w:fldCharType="end"/></w:t></w:r>)";
-    struct Geval
-    {
-        const char* naam;
-        std::function<void()> maak;
-        DocumentFout fout;
-        DocumentFout lezen; // what reading the template itself gives
-    };
     using enum DocumentFout;
-    const Geval gevallen[] = {
+    // What stands under the template's name, the fault of filling it and the fault of reading it alone.
+    const std::tuple<const char*, std::function<void()>, DocumentFout, DocumentFout> gevallen[] = {
         {"ontbreekt", [] {}, SjabloonOntbreekt, SjabloonOntbreekt},
         {"map", [&] { QDir().mkdir(pad); }, GeenBestand, GeenBestand},
         {"fifo", [&] { ::mkfifo(QFile::encodeName(pad).constData(), 0644); }, GeenBestand, GeenBestand},
         {"link naar /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), pad); }, GeenBestand, GeenBestand},
         {"te groot",
             [&] {
-                Schrijf(pad, "PK");
+                Werkmap::Schrijf(pad, "PK");
                 QFile::resize(pad, MaxSjabloonGrootte + 1);
             },
             TeGroot, TeGroot},
@@ -274,16 +257,16 @@ TEST_F(DocumentVullen, KapotteSjablonenGevenHunFout)
         {"zonder einde", xml("<w:p>" + Begin("oef1") + Scheiding + "</w:p>"), BeschadigdVeld, BeschadigdVeld},
         {"einde in tekst", xml(Veld("titel", "t") + Veld("oef1", "", tekstEinde)), BeschadigdVeld, Geen},
     };
-    for (const Geval& geval : gevallen) {
+    for (const auto& [naam, maak, fout, lezen] : gevallen) {
         QFile::remove(pad);
         QDir(pad).removeRecursively();
-        geval.maak();
+        maak();
         const Documentuitslag uitslag = Vul(pad, QStringLiteral("uit.docx"));
-        EXPECT_EQ(uitslag.Fout, geval.fout) << geval.naam;
-        EXPECT_TRUE(uitslag.Pad.isEmpty() && !QFile::exists(Pad(QStringLiteral("uit.docx")))) << geval.naam;
+        EXPECT_EQ(uitslag.Fout, fout) << naam;
+        EXPECT_TRUE(uitslag.Pad.isEmpty() && !QFile::exists(Pad(QStringLiteral("uit.docx")))) << naam;
         DocumentFout gelezen = Geen;
         LeesVelden(pad, &gelezen);
-        EXPECT_EQ(gelezen, geval.lezen) << geval.naam;
-        EXPECT_TRUE(Foutmelding(geval.fout, pad, {}).endsWith(QDir::toNativeSeparators(pad))) << geval.naam;
+        EXPECT_EQ(gelezen, lezen) << naam;
+        EXPECT_TRUE(Foutmelding(fout, pad, {}).endsWith(QDir::toNativeSeparators(pad))) << naam;
     }
 }

@@ -1,84 +1,16 @@
 #include "bladcode.h"
-#include "oefenbladvenster.h"
-#include "programma.h"
-#include "widgets.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
+#include "bladvenster.h"
 
 namespace {
-
-// The worksheet window opened from the main window's menu, driven with clicks and keys.
-class Oefenbladen : public ::testing::Test
-{
-protected:
-    const BladGegevens& blad() const { return qobject_cast<const OefenbladVenster*>(&venster)->Blad(); }
-    // Clicks the boxes and options that are not yet as `aan` says.
-    void vink(const QStringList& namen, bool aan = true)
-    {
-        for (const QString& naam : namen)
-            if (auto* knop = vind<QAbstractButton>(venster, naam); knop->isChecked() != aan)
-                klik(knop);
-    }
-    // Clicks into the box, replaces its text key by key and, if asked, presses Enter.
-    void typ(const QString& naam, const QString& tekst, bool enter = false)
-    {
-        auto* vak = vind<QLineEdit>(venster, naam);
-        QTest::mouseClick(vak, Qt::LeftButton);
-        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(vak, Qt::Key_Delete);
-        QTest::keyClicks(vak, tekst);
-        if (enter)
-            QTest::keyClick(vak, Qt::Key_Return);
-    }
-    QString code() { return vind<QLineEdit>(venster, "txtBladcode")->text(); }
-    // Every tick, option and number box of the window.
-    QStringList instellingen()
-    {
-        QStringList staat {vind<QLineEdit>(venster, "txtMax")->text()};
-        for (const QAbstractButton* knop : venster.findChildren<QAbstractButton*>())
-            if (knop->isCheckable())
-                staat << knop->objectName() + (knop->isChecked() ? "+" : "-");
-        staat.sort();
-        return staat;
-    }
-    // The open preview; a closed one is gone once its deletion has run.
-    QWidget* voorbeeld()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return programma.hoofd.findChild<QWidget*>("frmPrintVoorbeeld");
-    }
-
-    Programma programma;
-    NepDialogen& dialogen = programma.dialogen;
-    QWidget& venster = programma.Open("oefenbladen", 61);
-};
-
-std::vector<QString> Teksten(const BladGegevens& blad)
-{
-    std::vector<QString> teksten;
-    for (const BladOpgave& opgave : blad.Opgaven)
-        teksten.push_back(Tekst(opgave));
-    return teksten;
-}
-
-struct Tabgeval
-{
-    int tab;
-    QStringList aan; // the sheet's settings on the page of `tab` (on Hoofdrekenen with the maximum 57)
-    QString anders; // a box or option clicked afterwards, which the code must undo
-    bool ordenen; // whether the ordering question comes (answered Ja)
-};
 
 // For every tab: a sheet, then other sheets and other settings; its code, typed back, puts its settings back on its
 // page and makes the same 30 exercises with the same title and subtitle proposal, ordered or mixed as before,
 // asking nothing but the subtitle.
 TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
 {
-    const std::vector<Tabgeval> gevallen {
+    // The tab, the sheet's settings on its page (on Hoofdrekenen with the maximum 57), a box or option clicked
+    // afterwards which the code must undo, and whether the ordering question comes (answered Ja).
+    const std::vector<std::tuple<int, QStringList, QString, bool>> gevallen {
         {0, {"optHRbewerking(2)", "optBrugNee"}, "optHRbewerking(6)", false},
         {1, {"chkTafel(2)", "chkTafel(3)", "chkTafel(7)", "optTtafels(2)"}, "chkTafel(3)", true},
         {2, {"chkSoort20(0)", "chkSoort20(9)"}, "chkSoort20(5)", false},
@@ -89,23 +21,20 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
         {5, {"chkSoortTD(2)", "chkSoortTD(13)"}, "chkSoortTD(27)", false},
         {6, {"chkSoortHD(1)", "chkSoortHD(6)"}, "chkSoortHD(1)", false},
     };
-    for (const Tabgeval& geval : gevallen) {
-        SCOPED_TRACE(geval.tab);
-        klikTab(venster, geval.tab);
-        if (geval.tab == 0)
-            typ("txtMax", "57");
-        vink(geval.aan);
+    for (const auto& [tab, aan, anders, ordenen] : gevallen) {
+        SCOPED_TRACE(tab);
+        stel(tab, aan);
         const QStringList ingesteld = instellingen();
-        if (geval.ordenen)
+        if (ordenen)
             dialogen.antwoord(Antwoord::Ja);
-        klik(vind<QPushButton>(venster, "cmdVoorbeeld"));
+        klik("cmdVoorbeeld");
         const BladGegevens eerste = blad();
         const QString eersteCode = code(), voorstel = dialogen.laatste().extra;
         ASSERT_EQ(eerste.Code, eersteCode);
-        klik(vind<QPushButton>(venster, "cmdVoorbeeldZelfde"));
+        klik("cmdVoorbeeldZelfde");
         EXPECT_NE(Teksten(blad()), Teksten(eerste));
-        klik(vind<QAbstractButton>(venster, geval.anders));
-        klikTab(venster, (geval.tab + 3) % 7);
+        klik(anders);
+        klikTab(venster(), (tab + 3) % 7);
 
         const std::size_t vragen = dialogen.meldingen().size();
         typ("txtBladcode", eersteCode.toLower(), true);
@@ -114,7 +43,7 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
         EXPECT_EQ(dialogen.meldingen().size(), vragen + 1);
         EXPECT_EQ(dialogen.laatste().extra, voorstel);
         EXPECT_EQ(code(), eersteCode);
-        EXPECT_EQ(paginaVoor(venster), geval.tab);
+        EXPECT_EQ(paginaVoor(venster()), tab);
         EXPECT_EQ(instellingen(), ingesteld);
         ASSERT_NE(voorbeeld(), nullptr);
         EXPECT_EQ(tekst(*voorbeeld(), "lblOef(29)"), Tekst(eerste.Opgaven[29]));
@@ -126,12 +55,11 @@ TEST_F(Oefenbladen, EenBladcodeMaaktHetzelfdeBlad)
 // the sheet, its preview, the tab and the settings stay as they were.
 TEST_F(Oefenbladen, EenFouteBladcodeVerandertNiets)
 {
-    klikTab(venster, 2);
-    vink({"chkSoort20(1)", "chkSoort20(3)"});
-    klik(vind<QPushButton>(venster, "cmdVoorbeeld"));
+    stel(2, {"chkSoort20(1)", "chkSoort20(3)"});
+    klik("cmdVoorbeeld");
     const BladGegevens eerder = blad();
     const QWidget* eerderVoorbeeld = voorbeeld();
-    klikTab(venster, 0);
+    klikTab(venster(), 0);
     const QStringList ingesteld = instellingen();
     const QString goed = code();
     QString getikt = goed, nieuwer;
@@ -161,7 +89,7 @@ TEST_F(Oefenbladen, EenFouteBladcodeVerandertNiets)
         EXPECT_EQ(Teksten(blad()), Teksten(eerder));
         EXPECT_EQ(blad().Code, goed);
         EXPECT_EQ(voorbeeld(), eerderVoorbeeld);
-        EXPECT_EQ(paginaVoor(venster), 0);
+        EXPECT_EQ(paginaVoor(venster()), 0);
         EXPECT_EQ(instellingen(), ingesteld);
     }
 }
@@ -174,14 +102,14 @@ TEST_F(Oefenbladen, TabsMetHetToetsenbord)
     typ("txtMax", "30");
     for (int stap = 1; stap <= 9; ++stap) {
         QTest::keyClick(focus(), Qt::Key_PageDown, Qt::ControlModifier);
-        EXPECT_EQ(gekozenTab(venster), stap % 8);
-        EXPECT_EQ(paginaVoor(venster), stap % 8);
-        EXPECT_EQ(vind<QPushButton>(venster, "cmdVoorbeeld")->isEnabled(), stap % 8 != 7);
+        EXPECT_EQ(gekozenTab(venster()), stap % 8);
+        EXPECT_EQ(paginaVoor(venster()), stap % 8);
+        EXPECT_EQ(vind<QPushButton>(venster(), "cmdVoorbeeld")->isEnabled(), stap % 8 != 7);
     }
     QTest::keyClick(focus(), Qt::Key_PageUp, Qt::ControlModifier);
     QTest::keyClick(focus(), Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(paginaVoor(venster), 7);
-    EXPECT_FALSE(tekst(venster, "lblHelpTitel(3)").isEmpty());
+    EXPECT_EQ(paginaVoor(venster()), 7);
+    EXPECT_FALSE(tekst(venster(), "lblHelpTitel(3)").isEmpty());
 }
 
 // Over the buttons, as the teacher ticks and types: how many different exercises the page allows, and plainly
@@ -191,34 +119,25 @@ TEST_F(Oefenbladen, ZegtHoeveelVerschillendeOefeningen)
 {
     const QString minder = ". Dat is minder dan 30: sommige oefeningen komen meer dan eens op het blad.";
     const QString met = "Met deze keuze: %1 verschillende oefeningen";
-    const std::vector<std::tuple<int, std::function<void()>, QString>> stappen {
-        {0, [] {}, ""},
-        {0, [this] { vink({"optHRbewerking(0)"}); }, met.arg(190)},
-        {0, [this] { typ("txtMax", "100000"); }, met.arg("4.999.950.000")},
-        {0, [this] { typ("txtMax", "100001"); }, ""},
-        {1, [this] { vink({"chkTafel(6)"}); }, ""},
-        {1, [this] { vink({"optTtafels(0)"}); }, met.arg(10) + minder},
-        {1,
-            [this] {
-                vink({"optTtafels(2)", "chkTafel(8)"});
-            },
-            met.arg(40)},
-        {2, [this] { vink({"chkSoort20(0)"}); }, met.arg(9) + minder},
-        {2, [this] { vink({"chkSoort20(1)"}); }, met.arg(18) + minder},
-        {3,
-            [this] {
-                vink({"chkSoort(4)", "chkSoort(15)"});
-            },
-            met.arg(81)},
-        {0, [] {}, ""},
+    const std::vector<std::tuple<int, QStringList, QString, QString>> stappen {
+        {0, {}, "20", ""},
+        {0, {"optHRbewerking(0)"}, "20", met.arg(190)},
+        {0, {}, "100000", met.arg("4.999.950.000")},
+        {0, {}, "100001", ""},
+        {1, {"chkTafel(6)"}, "", ""},
+        {1, {"optTtafels(0)"}, "", met.arg(10) + minder},
+        {1, {"optTtafels(2)", "chkTafel(8)"}, "", met.arg(40)},
+        {2, {"chkSoort20(0)"}, "", met.arg(9) + minder},
+        {2, {"chkSoort20(1)"}, "", met.arg(18) + minder},
+        {3, {"chkSoort(4)", "chkSoort(15)"}, "", met.arg(81)},
+        {0, {}, "100001", ""},
     };
-    for (const auto& [tab, doe, verwacht] : stappen) {
-        klikTab(venster, tab);
-        doe();
-        EXPECT_EQ(tekst(venster, "lblAantalOefeningen"), verwacht);
+    for (const auto& [tab, aan, maximum, verwacht] : stappen) {
+        stel(tab, aan, maximum);
+        EXPECT_EQ(tekst(venster(), "lblAantalOefeningen"), verwacht);
     }
-    klikTab(venster, 7);
-    EXPECT_FALSE(vind<QLabel>(venster, "lblAantalOefeningen")->isVisible());
+    klikTab(venster(), 7);
+    EXPECT_FALSE(vind<QLabel>(venster(), "lblAantalOefeningen")->isVisible());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "printvenster.h"
+#include "bladvenster.h"
 
 #include <QPointer>
 
@@ -24,6 +24,7 @@ bool InBlokken(const BladGegevens& blad, const std::vector<Soortcheck>& blokken)
 }
 
 // "T+T", "TE-T=E" and "H-TE" of "Tot 100", in the order of their boxes 0, 5 and 26.
+const QStringList Tot100Vakjes {"chkSoort(26)", "chkSoort(0)", "chkSoort(5)"};
 const std::vector<Soortcheck> Tot100 {
     [](const BladOpgave& o) { return o.Bewerking == "+" && o.Links % 10 == 0 && o.Rechts % 10 == 0; },
     [](const BladOpgave& o) { return o.Bewerking == "-" && o.Rechts % 10 == 0 && o.Uitkomst < 10; },
@@ -39,224 +40,178 @@ Soortcheck Tafel(int tafel, bool deel = false)
     };
 }
 
-struct Ongeldig
+// Each refused "Printvoorbeeld" shows its messages in order and leaves the previous sheet, its subtitle and its
+// ordering (three kinds in blocks of ten, answered Ja) untouched: "Andere oefeningen" still makes the same kind of
+// sheet.
+TEST_F(Oefenbladen, OngeldigeInstellingenLatenHetVorigeBladStaan)
 {
-    const char* naam;
-    std::function<void(PrintVenster&)> instellen;
-    std::vector<QString> meldingen;
-};
-
-// Each refused "Printvoorbeeld" shows its messages in order and leaves the previous sheet, its
-// subtitle and its ordering untouched: "Andere oefeningen" still makes the same kind of sheet.
-TEST_F(PrintVenster, OngeldigeInstellingenLatenHetVorigeBladStaan)
-{
-    soorten(3, "chkSoort", {26, 0, 5});
+    stel(3, Tot100Vakjes);
     dialogen.antwoord(Antwoord::Ja);
     dialogen.invoer(QStringLiteral("mijn blad"));
-    klik(QStringLiteral("cmdVoorbeeld"));
-    ASSERT_TRUE(InBlokken(venster->Blad(), Tot100));
+    klik("cmdVoorbeeld");
+    EXPECT_EQ(dialogen.meldingen().at(0).prompt,
+        "Je hebt 3 oefensoorten gekozen." + Eind + "Wil je de oefeningen ordenen per soort ?");
+    ASSERT_TRUE(InBlokken(blad(), Tot100));
 
     const QString ongeldig = QStringLiteral("Kies een geldig maximum voor de oefeningen !");
     const QString leeg = QStringLiteral("Je moest nog een maximum opgeven !") + Herbegin;
     const QString geenSoort = QStringLiteral("Kies minstens 1 soort oefeningen !") + Herbegin;
-    const auto maximum = [](const char* tekst, int bewerking) {
-        return [=](PrintVenster& t) { t.hoofdrekenen(QString::fromUtf8(tekst), bewerking); };
+    // The page, the maximum typed on Hoofdrekenen, the boxes ticked and the messages that follow.
+    const std::tuple<int, QString, QStringList, std::vector<QString>> gevallen[] = {
+        {0, "20", {}, {"Kies nog een bewerking !!"}},
+        {0, "", {"optHRbewerking(0)"}, {ongeldig, leeg}},
+        {0, " 0.4", {}, {ongeldig, leeg}},
+        {0, "100001", {}, {ongeldig}},
+        {0, "-5", {}, {ongeldig}},
+        {0, "2", {}, {"Kies een maximum van minstens 3 voor deze bewerking !"}},
+        {0, "5", {"optHRbewerking(3)"}, {"Kies een maximum van minstens 6 voor deze bewerking !"}},
+        {1, "", {}, {"Je moest nog minstens 1 tafel kiezen !" + Herbegin}},
+        {1, "", {"chkTafel(2)"}, {"Kies nog maaltafels, deeltafels of beide !!"}},
+        {2, "", {}, {geenSoort}},
+        {6, "", {}, {geenSoort}},
     };
-    const std::vector<Ongeldig> gevallen {
-        {"geen bewerking", maximum("20", -1), {QStringLiteral("Kies nog een bewerking !!")}},
-        {"leeg", maximum("", 0), {ongeldig, leeg}},
-        {"tekst", maximum("abc", 0), {ongeldig, leeg}},
-        {"nul", maximum(" 0.4", 0), {ongeldig, leeg}},
-        {"te groot", maximum("100001", 0), {ongeldig}},
-        {"negatief", maximum("-5", 0), {ongeldig}},
-        {"te klein voor plus", maximum("2", 0),
-            {QStringLiteral("Kies een maximum van minstens 3 voor deze bewerking !")}},
-        {"te klein voor maal", maximum("5", 3),
-            {QStringLiteral("Kies een maximum van minstens 6 voor deze bewerking !")}},
-        {"geen tafel", [](PrintVenster& t) { t.tafels({}, -1); },
-            {QStringLiteral("Je moest nog minstens 1 tafel kiezen !") + Herbegin}},
-        {"geen tafelsoort", [](PrintVenster& t) { t.tafels({3}, -1); },
-            {QStringLiteral("Kies nog maaltafels, deeltafels of beide !!")}},
-        {"geen soort", [](PrintVenster& t) { t.tab(2); }, {geenSoort}},
-        {"geen soort tot 100.000", [](PrintVenster& t) { t.tab(6); }, {geenSoort}},
-    };
-    for (const Ongeldig& geval : gevallen) {
-        const BladGegevens vorig = venster->Blad();
+    for (const auto& [tab, maximum, aan, meldingen] : gevallen) {
+        SCOPED_TRACE(maximum.toStdString() + " op " + std::to_string(tab));
+        const BladGegevens vorig = blad();
         const std::size_t eerder = dialogen.meldingen().size();
-        geval.instellen(*this);
-        klik(QStringLiteral("cmdVoorbeeld"));
-        EXPECT_EQ(meldingenVanaf(eerder), geval.meldingen) << geval.naam;
-        for (std::size_t i = 0; i < BladAantal; ++i)
-            EXPECT_EQ(venster->Blad().Opgaven.at(i).Sleutel, vorig.Opgaven.at(i).Sleutel) << geval.naam;
-        EXPECT_EQ(venster->Blad().Ondertitel, QStringLiteral("mijn blad"));
+        stel(tab, aan, maximum);
+        klik("cmdVoorbeeld");
+        EXPECT_EQ(meldingenVanaf(eerder), meldingen);
+        EXPECT_EQ(Teksten(blad()), Teksten(vorig));
+        EXPECT_EQ(blad().Ondertitel, "mijn blad");
     }
-    klik(QStringLiteral("cmdVoorbeeldZelfde"));
-    EXPECT_TRUE(InBlokken(venster->Blad(), Tot100));
-    EXPECT_EQ(venster->Blad().Titel, QStringLiteral("Tellen tot 100"));
-    EXPECT_EQ(venster->Blad().Ondertitel, QStringLiteral("mijn blad"));
-}
-
-// Six tables, answered Ja: one block of five per table, in table order, 10 included; answered
-// Nee, the tables are mixed. (Blocks of 10 in box order: see the test above.)
-TEST_F(PrintVenster, GeordendPerVijf)
-{
-    const std::vector<Soortcheck> blokken {Tafel(2), Tafel(3), Tafel(5), Tafel(7), Tafel(9), Tafel(10)};
-    tafels({10, 2, 3, 5, 7, 9}, 0);
-    dialogen.antwoord(Antwoord::Ja);
-    klik(QStringLiteral("cmdVoorbeeld"));
-    const NepDialogen::Oproep vraag = dialogen.meldingen().at(0);
-    EXPECT_EQ(vraag.prompt,
-        QStringLiteral("Je hebt 6 oefensoorten gekozen.") + Eind
-            + QStringLiteral("Wil je de oefeningen ordenen per soort ?"));
-    EXPECT_EQ(vraag.knoppen, Knoppen::JaNee);
-    EXPECT_TRUE(InBlokken(venster->Blad(), blokken));
-
-    dialogen.antwoord(Antwoord::Nee);
-    klik(QStringLiteral("cmdVoorbeeld"));
-    EXPECT_FALSE(InBlokken(venster->Blad(), blokken));
+    klik("cmdVoorbeeldZelfde");
+    EXPECT_TRUE(InBlokken(blad(), Tot100));
+    EXPECT_EQ(blad().Titel, "Tellen tot 100");
+    EXPECT_EQ(blad().Ondertitel, "mijn blad");
 }
 
 struct Gemengd
 {
-    const char* naam;
-    std::function<void(PrintVenster&)> instellen;
-    std::vector<Soortcheck> soorten; // each slot holds one of these, and each comes
+    int tab;
+    QStringList aan;
+    std::optional<Antwoord> ordenen; // the answer to the ordering question, when it comes
+    std::vector<Soortcheck> soorten; // each slot holds one of these, and each comes; in this order when ordered
     std::size_t verschillend; // different exercises on a sheet
     int gedeeld; // the most exercises that a sheet made by "Andere oefeningen" shares with the one before it
 };
 
-// A mixed sheet holds only the chosen kinds or tables, all of them, without repeats where there are enough
-// exercises (one table has only ten). "Andere oefeningen" follows the same choice and avoids the previous sheet:
-// of 207 exercises it shares at most one with it, where a sheet drawn without looking shares four or five; of 50,
-// at most 15 (18 without looking, 10 at the very least); of 60, at most 12 (15 without looking). (With fewer
-// than 30 of one operation, a sheet of both may repeat: each slot chooses its operation first.)
-TEST_F(PrintVenster, GemengdBladHoudtZichAanDeKeuze)
+// A sheet holds only the chosen kinds or tables, all of them, without repeats where there are enough exercises
+// (one table has only ten); six kinds answered Ja stand in blocks of five in table order, 10 included. "Andere
+// oefeningen" follows the same choice and avoids the previous sheet: of 207 exercises it shares at most one with it,
+// where a sheet drawn without looking shares four or five; of 50, at most 15 (18 without looking, 10 at the very
+// least); of 60 (also in blocks), at most 12 (15 without looking). (With fewer than 30 of one operation, a sheet of
+// both may repeat: each slot chooses its operation first.)
+TEST_F(Oefenbladen, BladHoudtZichAanDeKeuze)
 {
+    const QStringList zes {"chkTafel(9)", "chkTafel(1)", "chkTafel(2)", "chkTafel(4)", "chkTafel(6)", "chkTafel(8)"};
     const std::vector<Gemengd> gevallen {
-        {"tot 100",
-            [](PrintVenster& t) {
-                t.soorten(3, "chkSoort", {26, 0, 5});
-                t.dialogen.antwoord(Antwoord::Nee);
-            },
-            Tot100, 30, 1},
-        {"maaltafel van 7", [](PrintVenster& t) { t.tafels({7}, 0); }, {Tafel(7)}, 10, 10},
-        {"deeltafels",
-            [](PrintVenster& t) {
-                t.tafels({2, 3, 5, 8, 9}, 1);
-            },
+        {3, Tot100Vakjes, Antwoord::Nee, Tot100, 30, 1},
+        {1, {"chkTafel(6)", "optTtafels(0)"}, {}, {Tafel(7)}, 10, 10},
+        {1, {"chkTafel(1)", "chkTafel(2)", "chkTafel(4)", "chkTafel(7)", "chkTafel(8)", "optTtafels(1)"}, {},
             {Tafel(2, true), Tafel(3, true), Tafel(5, true), Tafel(8, true), Tafel(9, true)}, 30, 15},
-        {"maal- en deeltafels",
-            [](PrintVenster& t) {
-                t.tafels({4, 6, 7}, 2);
-            },
+        {1, {"chkTafel(3)", "chkTafel(5)", "chkTafel(6)", "optTtafels(2)"}, {},
             {Tafel(4), Tafel(6), Tafel(7), Tafel(4, true), Tafel(6, true), Tafel(7, true)}, 30, 12},
+        {1, zes + QStringList {"optTtafels(0)"}, Antwoord::Ja,
+            {Tafel(2), Tafel(3), Tafel(5), Tafel(7), Tafel(9), Tafel(10)}, 30, 12},
     };
     for (const Gemengd& geval : gevallen) {
+        SCOPED_TRACE(geval.aan.join(u' ').toStdString());
         open();
-        geval.instellen(*this);
-        klik(QStringLiteral("cmdVoorbeeld"));
+        stel(geval.tab, geval.aan);
+        if (geval.ordenen)
+            dialogen.antwoord(*geval.ordenen);
+        klik("cmdVoorbeeld");
         for (int keer = 0; keer < 4; ++keer) {
-            const BladGegevens vorig = venster->Blad();
+            const BladGegevens vorig = blad();
             if (keer > 0) {
-                klik(QStringLiteral("cmdVoorbeeldZelfde"));
-                EXPECT_LE(Gedeeld(venster->Blad(), vorig), geval.gedeeld) << geval.naam;
+                klik("cmdVoorbeeldZelfde");
+                EXPECT_LE(Gedeeld(blad(), vorig), geval.gedeeld);
             }
             std::set<QString> sleutels;
-            for (const BladOpgave& o : venster->Blad().Opgaven) {
+            for (const BladOpgave& o : blad().Opgaven) {
                 EXPECT_TRUE(std::ranges::any_of(geval.soorten, [&o](const Soortcheck& s) { return s(o); }))
-                    << geval.naam << " " << Tekst(o).toStdString();
+                    << Tekst(o).toStdString();
                 sleutels.insert(o.Sleutel);
             }
-            EXPECT_EQ(sleutels.size(), geval.verschillend) << geval.naam;
+            EXPECT_EQ(sleutels.size(), geval.verschillend);
             for (const Soortcheck& soort : geval.soorten)
-                EXPECT_TRUE(std::ranges::any_of(venster->Blad().Opgaven, soort)) << geval.naam;
+                EXPECT_TRUE(std::ranges::any_of(blad().Opgaven, soort));
+            if (geval.ordenen) {
+                EXPECT_EQ(InBlokken(blad(), geval.soorten), *geval.ordenen == Antwoord::Ja);
+            }
         }
     }
+    EXPECT_TRUE(dialogen.alleAntwoordenGebruikt());
 }
 
-struct Ondertitel
+// Up to 45 characters the proposal is the choice itself, beyond that "gemengde oefeningen"; the preview shows
+// whatever the box returns.
+TEST_F(Oefenbladen, OndertitelVoorstellen)
 {
-    QString voorstel;
-    std::function<void(PrintVenster&)> instellen;
-};
-
-// Up to 45 characters the proposal is the choice itself, beyond that "gemengde oefeningen"; the
-// preview shows whatever the box returns.
-TEST_F(PrintVenster, OndertitelVoorstellen)
-{
-    const std::vector<Ondertitel> gevallen {
-        {"tot 10", [](PrintVenster& t) { t.hoofdrekenen(QStringLiteral("10"), 0, false); }},
-        {"tot 50 zonder brug", [](PrintVenster& t) { t.hoofdrekenen(QStringLiteral("50"), 0, false); }},
-        {"tot 50 met brug", [](PrintVenster& t) { t.hoofdrekenen(QStringLiteral("50"), 2, true); }},
-        {"tot 50", [](PrintVenster& t) { t.hoofdrekenen(QStringLiteral("50"), 3, true); }},
-        {"tafel(s) van 2,5,10",
-            [](PrintVenster& t) {
-                t.tafels({2, 5, 10}, 1);
-            }},
-        {"TE+E,TE-Emb",
-            [](PrintVenster& t) {
-                t.soorten(2, "chkSoort20", {9, 2});
-            }},
-        {"H+H,H-H,H+T,H+E,H+TE,H+HTE,H-T,H-E,H-TE,H-HTE",
-            [](PrintVenster& t) {
-                t.soorten(4, "chkSoort1000", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-            }},
-        {"gemengde oefeningen", // "H+H,...,H-TE,HT+Tmb" has 46 characters
-            [](PrintVenster& t) {
-                t.soorten(4, "chkSoort1000", {0, 1, 2, 3, 4, 5, 6, 7, 8, 13});
-            }},
+    QStringList tien;
+    for (int i = 0; i < 10; ++i)
+        tien << QStringLiteral("chkSoort1000(%1)").arg(i);
+    const std::vector<std::tuple<QString, int, QStringList, QString>> gevallen {
+        {"tot 10", 0, {"optHRbewerking(0)", "optBrugNee"}, "10"},
+        {"tot 50 zonder brug", 0, {"optHRbewerking(0)", "optBrugNee"}, "50"},
+        {"tot 50 met brug", 0, {"optHRbewerking(2)", "optBrugJa"}, "50"},
+        {"tot 50", 0, {"optHRbewerking(3)", "optBrugJa"}, "50"},
+        {"tafel(s) van 2,5,10", 1, {"chkTafel(9)", "chkTafel(1)", "chkTafel(4)", "optTtafels(1)"}, ""},
+        {"TE+E,TE-Emb", 2, {"chkSoort20(9)", "chkSoort20(2)"}, ""},
+        // Ten kinds: 45 characters; with the fourteenth in place of the tenth ("HT+Tmb"), 46.
+        {"H+H,H-H,H+T,H+E,H+TE,H+HTE,H-T,H-E,H-TE,H-HTE", 4, tien, ""},
+        {"gemengde oefeningen", 4, tien.first(9) + QStringList {"chkSoort1000(13)"}, ""},
     };
-    for (const Ondertitel& geval : gevallen) {
+    for (const auto& [voorstel, tab, aan, maximum] : gevallen) {
         open();
-        geval.instellen(*this);
-        dialogen.invoer(QStringLiteral("aangepast ") + geval.voorstel);
-        klik(QStringLiteral("cmdVoorbeeld"));
+        stel(tab, aan, maximum);
+        dialogen.invoer("aangepast " + voorstel);
+        klik("cmdVoorbeeld");
         const NepDialogen::Oproep& oproep = dialogen.laatste();
         EXPECT_EQ(oproep.soort, NepDialogen::Soort::Invoer);
-        EXPECT_EQ(oproep.prompt, QStringLiteral("Pas eventueel de ondertitel hier aan :"));
-        EXPECT_EQ(oproep.extra, geval.voorstel);
-        EXPECT_EQ(tekst(voorbeeld(), QStringLiteral("lblOndertitel")), QStringLiteral("aangepast ") + geval.voorstel);
+        EXPECT_EQ(oproep.prompt, "Pas eventueel de ondertitel hier aan :");
+        EXPECT_EQ(oproep.extra, voorstel);
+        EXPECT_EQ(tekst(*voorbeeld(), "lblOndertitel"), "aangepast " + voorstel);
     }
 }
 
-// A cancelled subtitle box leaves the subtitle empty; a second preview replaces the first, and
-// closing it disables the buttons that need it. Stop, or closing the worksheet window, closes both.
-TEST_F(PrintVenster, EenVoorbeeldTegelijk)
+// A cancelled subtitle box leaves the subtitle empty; the preview shows the sheet and its code. A second preview
+// replaces the first, and closing it disables the buttons that need it. Stop, or closing the worksheet window, closes
+// both.
+TEST_F(Oefenbladen, EenVoorbeeldTegelijk)
 {
     EXPECT_EQ(knoppenAan(), 0);
-    hoofdrekenen(QStringLiteral("100000"), 0);
-    klik(QStringLiteral("cmdVoorbeeld"));
-    const QPointer<QWidget> eerste = &voorbeeld();
-    EXPECT_EQ(tekst(*eerste, QStringLiteral("lblTitel")), QStringLiteral("Optellen"));
-    EXPECT_EQ(tekst(*eerste, QStringLiteral("lblOndertitel")), QString());
+    stel(0, {"optHRbewerking(0)"}, "100000");
+    klik("cmdVoorbeeld");
+    const QPointer<QWidget> eerste = voorbeeld();
+    EXPECT_EQ(tekst(*eerste, "lblTitel"), "Optellen");
+    EXPECT_EQ(tekst(*eerste, "lblOndertitel"), "");
     for (std::size_t i = 0; i < BladAantal; ++i)
-        EXPECT_EQ(tekst(*eerste, QStringLiteral("lblOef(%1)").arg(i)), Tekst(venster->Blad().Opgaven.at(i)));
-    const QString code = vind<QLineEdit>(*venster, QStringLiteral("txtBladcode"))->text();
-    EXPECT_EQ(code, venster->Blad().Code);
-    EXPECT_EQ(tekst(*eerste, QStringLiteral("lblBladcode")), QStringLiteral("Bladcode: ") + code);
+        EXPECT_EQ(tekst(*eerste, QStringLiteral("lblOef(%1)").arg(i)), Tekst(blad().Opgaven.at(i)));
+    EXPECT_EQ(code(), blad().Code);
+    EXPECT_EQ(tekst(*eerste, "lblBladcode"), "Bladcode: " + code());
 
-    klik(QStringLiteral("cmdVoorbeeld"));
-    EXPECT_EQ(vensters("frmPrintVoorbeeld").size(), 1U);
+    klik("cmdVoorbeeld");
+    ASSERT_NE(voorbeeld(), nullptr);
     EXPECT_TRUE(eerste.isNull());
-    klik(QStringLiteral("cmdVoorbeeldZelfde"));
-    EXPECT_EQ(vensters("frmPrintVoorbeeld").size(), 1U);
+    klik("cmdVoorbeeldZelfde");
+    EXPECT_EQ(programma.OpenVensters(), (QStringList {"frmPrintVoorbeeld", "frmPrinten"}));
     EXPECT_EQ(knoppenAan(), 7);
-
-    vensters("frmPrintVoorbeeld").front()->close();
-    EXPECT_TRUE(vensters("frmPrintVoorbeeld").empty());
+    voorbeeld()->parentWidget()->close();
+    EXPECT_EQ(voorbeeld(), nullptr);
     EXPECT_EQ(knoppenAan(), 0);
 
     for (const bool stop : {true, false}) {
         open();
-        hoofdrekenen(QStringLiteral("20"), 0);
-        klik(QStringLiteral("cmdVoorbeeld"));
-        ASSERT_EQ(vensters("frmPrintVoorbeeld").size(), 1U);
+        stel(0, {"optHRbewerking(0)"}, "20");
+        klik("cmdVoorbeeld");
+        ASSERT_NE(voorbeeld(), nullptr);
         if (stop)
-            klik(QStringLiteral("cmdStop"));
+            klik("cmdStop");
         else
-            vensters("frmPrinten").front()->close();
-        EXPECT_TRUE(vensters("frmPrintVoorbeeld").empty()) << stop;
-        EXPECT_TRUE(vensters("frmPrinten").empty()) << stop;
+            venster().parentWidget()->close();
+        EXPECT_EQ(programma.OpenVensters(), QStringList()) << stop;
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <map>
 
 namespace {
@@ -28,14 +30,8 @@ QString Beschrijf(const PrintRegel& regel)
 TEST(PrintLayout, RegelsVanBeideVersies)
 {
     ZaaiToeval(1);
-    struct Geval
-    {
-        Printversie versie;
-        QString ondertitel;
-        std::size_t aantal;
-        std::map<std::size_t, QString> regels;
-    };
-    const Geval gevallen[] = {
+    // The version, the subtitle, how many lines and some of them.
+    const std::tuple<Printversie, QString, std::size_t, std::map<std::size_t, QString>> gevallen[] = {
         {Printversie::Opgaven, "tot 100", 25,
             {{0, ""}, {1, "10:Optellen"}, {2, ""}, {3, "10:tot 100"}, {4, ""}, {5, ""},
                 {6, "10:10+40|19:=|35:15+45|44:="}, {9, "10:13+43|19:=|35:18+48|44:="},
@@ -45,12 +41,12 @@ TEST(PrintLayout, RegelsVanBeideVersies)
             {{1, "10:Optellen"}, {3, "10: : Oplossingen."}, {4, ""}, {5, ""}, {6, "10:10+40|19:= 50|35:15+45|44:= 60"},
                 {11, ""}, {17, ""}, {22, "10:34+64|19:= 98|35:39+69|44:= 108"}}},
     };
-    for (const Geval& geval : gevallen) {
-        const BladGegevens blad = TestBlad(QStringLiteral("Optellen"), geval.ondertitel);
-        const PrintModel model = MaakPrintModel(blad, geval.versie);
+    for (const auto& [versie, ondertitel, aantal, regels] : gevallen) {
+        const BladGegevens blad = TestBlad(QStringLiteral("Optellen"), ondertitel);
+        const PrintModel model = MaakPrintModel(blad, versie);
         EXPECT_EQ(model.Lettertype, "comic sans ms");
-        ASSERT_EQ(model.Regels.size(), geval.aantal);
-        for (const auto& [index, tekst] : geval.regels)
+        ASSERT_EQ(model.Regels.size(), aantal);
+        for (const auto& [index, tekst] : regels)
             EXPECT_EQ(Beschrijf(model.Regels[index]), tekst) << "regel " << index;
     }
 }
@@ -60,24 +56,21 @@ TEST(PrintLayout, RegelsVanBeideVersies)
 TEST(PrintLayout, LangsteOpgaveBepaaltGrootteEnIsKolommen)
 {
     ZaaiToeval(3);
-    struct Geval
-    {
-        std::int64_t links, rechts;
-        int grootte, isLinks, isRechts;
-    };
-    const Geval gevallen[] = {{39, 69, 20, 19, 44}, {1234, 123, 20, 22, 47}, {1234, 1234, 16, 23, 48}};
-    for (const Geval& geval : gevallen) {
+    // The last exercise, the size of every exercise and the columns of both "=".
+    const std::tuple<std::int64_t, std::int64_t, int, int, int> gevallen[]
+        = {{39, 69, 20, 19, 44}, {1234, 123, 20, 22, 47}, {1234, 1234, 16, 23, 48}};
+    for (const auto& [links, rechts, grootte, isLinks, isRechts] : gevallen) {
         BladGegevens blad = TestBlad();
-        blad.Opgaven[29].Links = geval.links;
-        blad.Opgaven[29].Rechts = geval.rechts;
+        blad.Opgaven[29].Links = links;
+        blad.Opgaven[29].Rechts = rechts;
         const PrintModel model = MaakPrintModel(blad, Printversie::Opgaven);
         for (const std::size_t rij : {6u, 22u}) {
             const std::vector<PrintItem>& items = model.Regels[rij].Items;
             ASSERT_EQ(items.size(), 4u);
-            EXPECT_EQ(items[0].Grootte, geval.grootte) << geval.links;
-            EXPECT_EQ(items[2].Grootte, geval.grootte) << geval.links;
-            EXPECT_EQ(items[1].Kolom, geval.isLinks) << geval.links;
-            EXPECT_EQ(items[3].Kolom, geval.isRechts) << geval.links;
+            EXPECT_EQ(items[0].Grootte, grootte) << links;
+            EXPECT_EQ(items[2].Grootte, grootte) << links;
+            EXPECT_EQ(items[1].Kolom, isLinks) << links;
+            EXPECT_EQ(items[3].Kolom, isRechts) << links;
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "bereiken.h"
+#include "bladvenster.h"
 #include "document.h"
-#include "printvenster.h"
 #include "printvoorbeeldvenster.h"
 #include "samenstellen.h"
 
@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <map>
@@ -78,19 +77,19 @@ TEST(Printvoorbeeld, TitelsEnOpgavenPassen)
 }
 
 // The subtitle is shown as typed: markup in it stays text, never bold print or a picture from disk.
-TEST_F(PrintVenster, OndertitelIsGewoneTekst)
+TEST_F(Oefenbladen, OndertitelIsGewoneTekst)
 {
     const QTemporaryDir map;
     const QString plaatje = map.filePath(QStringLiteral("groot.png"));
     QImage groot(300, 300, QImage::Format_RGB32);
     groot.fill(Qt::red);
     ASSERT_TRUE(groot.save(plaatje));
-    hoofdrekenen(QStringLiteral("20"), 0);
+    stel(0, {"optHRbewerking(0)"}, "20");
     for (const QString& ondertitel : {QStringLiteral("<b>vet</b>"), QStringLiteral("<img src=\"%1\">").arg(plaatje),
              QStringLiteral("&amp; <i>schuin</i>"), QStringLiteral("<a href=\"file:///etc/passwd\">klik</a>")}) {
         dialogen.invoer(ondertitel);
-        klik(QStringLiteral("cmdVoorbeeld"));
-        const QLabel* label = vind<QLabel>(voorbeeld(), QStringLiteral("lblOndertitel"));
+        klik("cmdVoorbeeld");
+        const QLabel* label = vind<QLabel>(*voorbeeld(), "lblOndertitel");
         QLabel gewoon;
         gewoon.setTextFormat(Qt::PlainText);
         gewoon.setFont(label->font());
@@ -102,7 +101,7 @@ TEST_F(PrintVenster, OndertitelIsGewoneTekst)
 
 // A working printer prints without a word; a failing printer, or none, is named and a PDF file offered.
 // The opgaven are printed here, the solutions saved as PDF.
-TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
+TEST_F(Oefenbladen, AfdrukkenLuktOfZegtWaaromNiet)
 {
     const QTemporaryDir map;
     const auto naarPdf = [](const QString& uitvoer) -> PrinterBron {
@@ -114,43 +113,39 @@ TEST_F(PrintVenster, AfdrukkenLuktOfZegtWaaromNiet)
         };
     };
     const QString vraag = Eind + QStringLiteral("Wil je het oefenblad als PDF-bestand bewaren ?");
-    struct Geval
-    {
-        const char* knop;
-        PrinterBron printer;
-        std::vector<QString> meldingen;
-        QString bestand; // the PDF file written: printed to, or saved as when the offer is accepted
-    };
-    const Geval gevallen[] = {
+    // The button, the printer, the message that follows and the PDF file written: printed to, or saved as when the
+    // offer is accepted.
+    const std::tuple<const char*, PrinterBron, QString, QString> gevallen[] = {
         {"cmdPrintOpgaven", naarPdf(map.filePath(QStringLiteral("papier.pdf"))), {}, QStringLiteral("papier.pdf")},
         {"cmdPrintOplossingen", naarPdf(map.filePath(QStringLiteral("weg/papier.pdf"))),
-            {QStringLiteral("Het afdrukken is mislukt.") + vraag}, QStringLiteral("gered.pdf")},
+            QStringLiteral("Het afdrukken is mislukt.") + vraag, QStringLiteral("gered.pdf")},
         {"cmdPrintOpgaven", [] { return std::unique_ptr<QPrinter>(); },
-            {QStringLiteral("Er is geen printer gevonden.") + vraag}, {}},
+            QStringLiteral("Er is geen printer gevonden.") + vraag, {}},
     };
-    hoofdrekenen(QStringLiteral("50"), 0);
+    stel(0, {"optHRbewerking(0)"}, "50");
     dialogen.invoer(QStringLiteral("klas 3"));
-    klik(QStringLiteral("cmdVoorbeeld"));
+    klik("cmdVoorbeeld");
     QStringList geschreven;
-    for (const Geval& geval : gevallen) {
-        venster->ZetPrinter(geval.printer);
-        if (!geval.meldingen.empty() && !geval.bestand.isEmpty()) {
+    for (const auto& [knop, printer, melding, bestand] : gevallen) {
+        SCOPED_TRACE(knop);
+        oefenblad().ZetPrinter(printer);
+        if (!melding.isEmpty() && !bestand.isEmpty()) {
             dialogen.antwoord(Antwoord::Ja);
-            dialogen.bestand(map.filePath(geval.bestand));
+            dialogen.bestand(map.filePath(bestand));
         }
         const std::size_t eerder = dialogen.meldingen().size();
-        klik(QString::fromLatin1(geval.knop));
-        std::vector<QString> meldingen;
+        klik(QString::fromLatin1(knop));
+        QStringList meldingen;
         for (std::size_t i = eerder; i < dialogen.meldingen().size(); ++i)
             if (dialogen.meldingen()[i].soort == NepDialogen::Soort::Melding)
-                meldingen.push_back(dialogen.meldingen()[i].prompt);
-        EXPECT_EQ(meldingen, geval.meldingen) << geval.knop;
-        if (!geval.bestand.isEmpty()) {
-            geschreven << geval.bestand;
-            ControleerPdf(map.filePath(geval.bestand), venster->Blad(), geval.bestand == QLatin1String("gered.pdf"));
+                meldingen << dialogen.meldingen()[i].prompt;
+        EXPECT_EQ(meldingen, melding.isEmpty() ? QStringList() : QStringList {melding});
+        if (!bestand.isEmpty()) {
+            geschreven << bestand;
+            ControleerPdf(map.filePath(bestand), oefenblad().Blad(), bestand == QLatin1String("gered.pdf"));
         }
         geschreven.sort();
-        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven) << geval.knop;
+        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name), geschreven);
     }
     EXPECT_TRUE(dialogen.alleAntwoordenGebruikt());
 }
@@ -176,47 +171,41 @@ struct EigenThuis
 
 // The document is filled and opened: in the documents folder, made when missing; in the temporary
 // folder, said so, when the documents folder cannot be used; not at all, said so, without its template.
-TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
+TEST_F(Oefenbladen, DocumentWordtGevuldEnGeopend)
 {
-    struct Geval
-    {
-        const char* naam;
-        bool documentenIsBestand;
-        const char* map; // where the document goes, in the home; empty: nowhere
-        std::vector<QString> meldingen; // the start of each message
+    // Where the document goes in the home (the documents folder is a file in the second case; without its template
+    // nowhere), and how the message about it starts.
+    const std::pair<QString, QString> gevallen[] = {
+        {"Documents", ""},
+        {"tmp", "De map Documenten kan niet gebruikt worden."},
+        {"", "Het sjabloon is niet gevonden of kan niet gelezen worden :"},
     };
-    const Geval gevallen[] = {
-        {"gewoon", false, "Documents", {}},
-        {"documentenmap is een bestand", true, "tmp", {QStringLiteral("De map Documenten kan niet gebruikt worden.")}},
-        {"geen sjabloon", false, "", {QStringLiteral("Het sjabloon is niet gevonden of kan niet gelezen worden :")}},
-    };
-    hoofdrekenen(QStringLiteral("20"), 0);
+    stel(0, {"optHRbewerking(0)"}, "20");
     dialogen.invoer(QStringLiteral("klas 2"));
-    klik(QStringLiteral("cmdVoorbeeld"));
-    const BladOpgave laatste = venster->Blad().Opgaven[29];
-    for (const Geval& geval : gevallen) {
+    klik("cmdVoorbeeld");
+    const BladOpgave laatste = oefenblad().Blad().Opgaven[29];
+    for (const auto& [waar, melding] : gevallen) {
+        SCOPED_TRACE(waar.toStdString());
         const EigenThuis thuis;
-        if (geval.documentenIsBestand)
+        if (waar == "tmp")
             QFile(thuis.map.filePath(QStringLiteral("Documents"))).open(QIODevice::WriteOnly);
-        const bool sjabloon = *geval.map != '\0';
-        venster->ZetSjabloon(
-            sjabloon ? QStringLiteral(TALLORA_SJABLOON) : thuis.map.filePath(QStringLiteral("x.docx")));
+        oefenblad().ZetSjabloon(
+            waar.isEmpty() ? thuis.map.filePath(QStringLiteral("x.docx")) : QStringLiteral(TALLORA_SJABLOON));
         std::vector<QString> geopend;
-        venster->ZetOpener([&geopend](const QUrl& url) {
+        oefenblad().ZetOpener([&geopend](const QUrl& url) {
             geopend.push_back(url.toLocalFile());
             return true;
         });
         const std::size_t eerder = dialogen.meldingen().size();
-        klik(QStringLiteral("cmdWOplossingen"));
+        klik("cmdWOplossingen");
         const std::vector<QString> meldingen = meldingenVanaf(eerder);
-        ASSERT_EQ(meldingen.size(), geval.meldingen.size()) << geval.naam;
-        for (std::size_t i = 0; i < meldingen.size(); ++i)
-            EXPECT_TRUE(meldingen[i].startsWith(geval.meldingen[i])) << meldingen[i].toStdString();
-        ASSERT_EQ(geopend.size(), sjabloon ? 1U : 0U) << geval.naam;
-        if (!sjabloon)
+        ASSERT_EQ(meldingen.size(), melding.isEmpty() ? 0U : 1U);
+        EXPECT_TRUE(melding.isEmpty() || meldingen[0].startsWith(melding)) << meldingen[0].toStdString();
+        ASSERT_EQ(geopend.size(), waar.isEmpty() ? 0U : 1U);
+        if (waar.isEmpty())
             continue;
         const QFileInfo document(geopend[0]);
-        EXPECT_EQ(document.absolutePath(), thuis.map.filePath(QString::fromLatin1(geval.map))) << geval.naam;
+        EXPECT_EQ(document.absolutePath(), thuis.map.filePath(waar));
         EXPECT_TRUE(document.fileName().startsWith(QStringLiteral("Oefenblad Optellen oplossingen 20")));
         EXPECT_TRUE(meldingen.empty() || meldingen[0].contains(QDir::toNativeSeparators(document.filePath())));
         const std::vector<std::pair<QString, QString>> gelezen = LeesVelden(document.filePath());
@@ -224,7 +213,7 @@ TEST_F(PrintVenster, DocumentWordtGevuldEnGeopend)
         EXPECT_EQ(velden.at(QStringLiteral("ondertitel")), QStringLiteral("klas 2"));
         EXPECT_EQ(velden.at(QStringLiteral("oef29")), Tekst(laatste));
         EXPECT_EQ(velden.at(QStringLiteral("opl29")), QString::number(laatste.Uitkomst));
-        EXPECT_EQ(velden.at(QStringLiteral("bladcode")), venster->Blad().Code);
+        EXPECT_EQ(velden.at(QStringLiteral("bladcode")), oefenblad().Blad().Code);
     }
 }
 
