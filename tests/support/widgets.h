@@ -105,6 +105,22 @@ inline QString tekst(const QWidget& venster, const QString& naam)
     return vind<QLabel>(venster, naam)->text();
 }
 
+// The exercise on screen as its labels show it ("47-7"); in the race each player's labels end in the player's number.
+inline QString som(const QWidget& venster, const QString& speler = {})
+{
+    return tekst(venster, "lblLinks" + speler) + tekst(venster, "lblBewerking" + speler)
+        + tekst(venster, "lblRechts" + speler);
+}
+
+// The right answer to the exercise on screen.
+inline QString juist(const QWidget& venster, const QString& speler = {})
+{
+    const qint64 l = tekst(venster, "lblLinks" + speler).toLongLong();
+    const qint64 r = tekst(venster, "lblRechts" + speler).toLongLong();
+    const QString teken = tekst(venster, "lblBewerking" + speler);
+    return QString::number(teken == "+" ? l + r : teken == "-" ? l - r : teken == "x" ? l * r : l / r);
+}
+
 namespace widgetsdetail {
 
 inline QString Naam(const QWidget* widget)
