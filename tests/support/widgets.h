@@ -90,6 +90,15 @@ inline void typIn(const QWidget& venster, const QString& naam, const QString& te
     QTest::keyClicks(focus(), tekst);
 }
 
+// Replaces the text of a box that keeps its text when entered: a click into it, Ctrl+A, Delete and the new text.
+inline void vervang(const QWidget& venster, const QString& naam, const QString& tekst)
+{
+    typIn(venster, naam, {});
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focus(), Qt::Key_Delete);
+    QTest::keyClicks(focus(), tekst);
+}
+
 // Types an answer where the focus is, which must be txtOplossing, and presses Enter (Return, or the keypad's).
 inline void antwoord(const QWidget& venster, const QString& tekst, Qt::Key enter = Qt::Key_Return)
 {
