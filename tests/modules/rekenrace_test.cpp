@@ -54,22 +54,6 @@ protected:
     QWidget& venster = programma.Open("race", 17);
 };
 
-// The bridge options follow the maximum and the operation: on for "+", "-" and "+ en -" from 11 on.
-TEST_F(Rekenrace, Brugopties)
-{
-    // maximum, operation, bridge options on
-    const std::tuple<QString, int, bool> gevallen[] {{"10", 0, false}, {"20", 0, true}, {"20", 1, true},
-        {"20", 2, true}, {"20", 3, false}, {"20", 4, false}, {"20", 5, false}, {"20", 6, false}, {"20", 0, true},
-        {"11", 2, true}, {"", 0, false}, {"99999999999", 1, true}};
-    for (const auto& [maximum, bewerking, aan] : gevallen) {
-        SCOPED_TRACE(maximum.toStdString() + " " + std::to_string(bewerking));
-        typIn(venster, "txtMax", maximum);
-        kies(bewerking);
-        EXPECT_EQ(optie("optBrugJa")->isEnabled(), aan);
-        EXPECT_EQ(optie("optBrugNee")->isEnabled(), aan);
-    }
-}
-
 // A maximum that is missing, too small or too large for its box, or too small for multiplication and division,
 // starts nothing and plays nothing.
 TEST_F(Rekenrace, OngeldigMaximumStartNiets)

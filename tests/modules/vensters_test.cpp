@@ -5,6 +5,9 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
+
+#include <tuple>
 
 namespace {
 
@@ -111,6 +114,30 @@ TEST(Vensters, ElkVensterOpentMetZijnBeginstand)
             const int midden = (programma.hoofd.werkruimte().viewport()->width() - kader->width()) / 2;
             EXPECT_EQ(kader->y(), 0);
             EXPECT_NEAR(kader->x(), stand.menu == std::string_view("toets") ? 0 : midden, 1);
+        }
+    }
+}
+
+// In the puzzle and the race the bridge options follow the operation and the maximum at once: on for "+", "-" and
+// "+ en -" from 11 on, off otherwise.
+TEST(Vensters, BrugoptiesVolgenBewerkingEnMaximum)
+{
+    // an operation to click (-1: none), a maximum to type (null: none), the options on
+    const std::vector<std::tuple<int, QString, bool>> stappen {{-1, "10", false}, {-1, "11", true}, {3, {}, false},
+        {-1, "20", false}, {0, {}, true}, {-1, "10.5", false}, {-1, "99999999999", true}, {6, {}, false},
+        {-1, "3", false}, {1, {}, false}, {-1, "40", true}, {2, {}, true}, {5, {}, false}, {4, "10", false},
+        {0, "", false}};
+    Programma programma;
+    for (const char* menu : {"puzzel", "race"}) {
+        QWidget& venster = programma.Open(menu);
+        for (const auto& [bewerking, maximum, aan] : stappen) {
+            SCOPED_TRACE(std::string(menu) + " " + std::to_string(bewerking) + " " + maximum.toStdString());
+            if (bewerking >= 0)
+                klik(vind<QRadioButton>(venster, QStringLiteral("optBewerking(%1)").arg(bewerking)));
+            if (!maximum.isNull())
+                typIn(venster, "txtMax", maximum);
+            for (const char* optie : {"optBrugJa", "optBrugNee"})
+                EXPECT_EQ(vind<QRadioButton>(venster, optie)->isEnabled(), aan) << optie;
         }
     }
 }
