@@ -34,25 +34,6 @@ protected:
     NepDialogen& dialogen = programma.dialogen;
 };
 
-// No kind ticked, or a count that is no whole number of 1 to 100 after rounding: a message, and nothing starts.
-TEST_F(DrillTest, GeldigeInstellingenOfEenMelding)
-{
-    const QString aantalFout = "Kies een degelijk aantal oefeningen !";
-    // a kind ticked, the count, the message or else the remaining count of the series that started
-    const std::vector<std::tuple<bool, QString, QString>> gevallen {{false, "0", "Kies minstens 1 soort oefeningen !"},
-        {true, "0", aantalFout}, {true, "101", aantalFout}, {true, "veel", aantalFout}, {true, "70000", aantalFout},
-        {true, "100.6", aantalFout}, {true, "100", "nog 100 oefeningen"}, {true, "0.6", "nog 1 oefeningen"}};
-    for (const auto& [aangevinkt, aantal, verwacht] : gevallen) {
-        SCOPED_TRACE(aantal.toStdString());
-        QWidget& venster = programma.Open("honderd");
-        if (aangevinkt)
-            klik(Vakje(venster, "chkSoort", 2));
-        typIn(venster, "txtAantal", aantal);
-        const QString melding = programma.Start(venster);
-        EXPECT_EQ(melding.isEmpty() ? tekst(venster, "lblAantal") : melding, verwacht);
-    }
-}
-
 // Only nine "T+E" exercises exist up to 20: all nine come before any of them repeats. A wrong answer
 // shows the exercise with its result ("10+3=13").
 TEST_F(DrillTest, HonderdKeerTPlusETotTwintig)

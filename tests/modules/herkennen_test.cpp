@@ -37,11 +37,10 @@ protected:
         QWidget& venster = programma.Open("gbherkennen", 3);
         klik(vind<QRadioButton>(venster, QStringLiteral("opt%1").arg(maximum)));
         typIn(venster, "txtAantal", aantal);
-        melding = programma.Start(venster);
+        programma.Start(venster);
         return venster;
     }
 
-    QString melding;
     Programma programma;
     NepDialogen& dialogen = programma.dialogen;
 };
@@ -107,14 +106,6 @@ TEST_F(Herkennen, GoedFoutEnDeTellers)
     EXPECT_EQ(tekst(venster, "lblResultaat"), "0 op 0");
     EXPECT_EQ(tekst(venster, "lblUitslag"), "Nieuwe reeks !");
     EXPECT_EQ(achtergrond(venster, "lblUitslag"), QColor(0, 0, 255));
-}
-
-TEST_F(Herkennen, AantalFout)
-{
-    for (const QString aantal : {"0", "nul", "40000"}) {
-        Start(aantal);
-        EXPECT_EQ(melding, "Je aantal oefeningen klopt niet !") << aantal.toStdString();
-    }
 }
 
 } // namespace

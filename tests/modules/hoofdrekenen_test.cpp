@@ -97,35 +97,6 @@ TEST_F(Hoofdrekenen, EenKlikIsEenStart)
     EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 1 op 2\r\n\r\nNog eens ?");
 }
 
-// Each refusal after a series ran leaves that series as the Setup tab left it; then the largest count that fits.
-TEST_F(Hoofdrekenen, OngeldigeInstellingenStartenNiets)
-{
-    const QString geenMaximum = "Geef een maximum op !";
-    const QString aantalFout = "Je aantal oefeningen klopt niet !";
-    const QString minstens = "Kies een maximum van minstens %1 voor deze bewerking !";
-    // maximum, count, operation, message, title
-    const std::vector<std::tuple<QString, QString, int, QString, QString>> gevallen {
-        {"1", "20", 0, geenMaximum, "Maximum !"}, {"", "20", 0, geenMaximum, "Maximum !"},
-        {"1.4", "20", 0, geenMaximum, "Maximum !"}, {"2147483648", "20", 0, geenMaximum, "Maximum !"},
-        {"1", "0", 0, geenMaximum, "Maximum !"}, {"20", "0", 0, aantalFout, ProgrammaTitel()},
-        {"20", "32768", 0, aantalFout, ProgrammaTitel()}, {"2", "20", 2, minstens.arg(3), "Maximum !"},
-        {"2", "20", 3, minstens.arg(6), "Maximum !"}, {"5", "20", 6, minstens.arg(6), "Maximum !"}};
-    vulIn("20", "5");
-    klikTab(venster, 1);
-    antwoord(venster, juist(venster));
-    for (const auto& [maximum, aantal, bewerking, prompt, titel] : gevallen) {
-        SCOPED_TRACE(maximum.toStdString() + " " + aantal.toStdString());
-        klikTab(venster, 0);
-        vulIn(maximum, aantal, bewerking);
-        EXPECT_EQ(programma.Start(venster, titel), prompt);
-        EXPECT_EQ(tekst(venster, "lblAantal"), "nog 4 oefeningen");
-        EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
-    }
-    vulIn("20", "32767");
-    EXPECT_EQ(programma.Start(venster), "");
-    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 32767 oefeningen");
-}
-
 // Each choice reaches its generator: the operators it shows, and "mag niet" never a carry or borrow.
 TEST_F(Hoofdrekenen, ElkeKeuzeBereiktZijnGenerator)
 {

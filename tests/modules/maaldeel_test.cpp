@@ -22,31 +22,13 @@ protected:
         if (bewerking >= 0)
             klik(vind<QRadioButton>(venster, QStringLiteral("optMaal(%1)").arg(bewerking)));
         typIn(venster, "txtAantal", aantal);
-        melding = programma.Start(venster);
+        ASSERT_EQ(programma.Start(venster), "");
     }
 
-    QString melding;
     Programma programma;
     NepDialogen& dialogen = programma.dialogen;
     QWidget& venster = programma.Open("maaldeel", 23);
 };
-
-// The tables are checked first, then the operation, then the count.
-TEST_F(MaalDeel, EersteFoutendeControleMeldtEnStartNiets)
-{
-    const QString aantalFout = "Je aantal oefeningen klopt niet !";
-    // Each step clicks these tables (a second click takes one away) and this operation on top of the last.
-    const std::vector<std::tuple<std::vector<int>, int, QString, QString>> gevallen {
-        {{}, -1, "20", "Je koos geen enkele tafel !!!"}, {{3}, -1, "0", "Je koos geen bewerking !!!"},
-        {{3}, 0, "0", "Je koos geen enkele tafel !!!"}, {{3}, 1, "0", aantalFout}, {{}, -1, "drie", aantalFout},
-        {{}, -1, "0.4", aantalFout}, {{}, -1, "32768", aantalFout}};
-    for (const auto& [tafels, bewerking, aantal, verwacht] : gevallen) {
-        SCOPED_TRACE(aantal.toStdString());
-        Start(tafels, bewerking, aantal);
-        EXPECT_EQ(melding, verwacht);
-        EXPECT_EQ(tekst(venster, "lblLinks"), "");
-    }
-}
 
 // Only the table of 1 multiplied, then only the table of 10 divided, with right and wrong answers: factors 1..10,
 // the table on the right, no answer twice in a row. Setup clears the score but leaves the feedback.
