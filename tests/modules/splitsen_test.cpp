@@ -90,8 +90,8 @@ protected:
     QWidget& venster = programma.OpenViaKnop("Splitsen", 9);
 };
 
-// The per getal controls show with the per getal kinds only, with no adjusting button chosen. Oefening without
-// touching anything starts vrij gemengd: 20 exercises, a whole up to 5, row 0 only.
+// The per getal controls show with the per getal kinds only, with no adjusting button chosen. A maximum outside
+// 3..10 is reset to 5, and Oefening again starts vrij gemengd with it: 20 exercises, a whole up to 5, row 0 only.
 TEST_F(Splitsen, PerGetalKeuzesEnDeStandaardStart)
 {
     for (const int soort : {5, 1, 0}) {
@@ -101,6 +101,9 @@ TEST_F(Splitsen, PerGetalKeuzesEnDeStandaardStart)
         EXPECT_FALSE(vind<QRadioButton>(venster, "optAanpassen(0)")->isChecked());
         EXPECT_EQ(botsingen(venster), QStringList());
     }
+    typIn(venster, "txtMax", "12");
+    EXPECT_EQ(programma.Start(venster), "Kies een maximum tussen 3 en 10 !");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "5");
     ASSERT_EQ(programma.Start(venster), "");
     EXPECT_EQ(tekst(venster, "lblAantal"), "nog 20 oefeningen.");
     EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
@@ -110,15 +113,6 @@ TEST_F(Splitsen, PerGetalKeuzesEnDeStandaardStart)
     EXPECT_EQ(ZichtbareRijen(venster), std::vector {0});
     EXPECT_FALSE(vind<QLabel>(venster, "lblControle(0)")->isEnabled());
     EXPECT_EQ(focus(), Vak(venster, "txtLinks", 0));
-}
-
-// A maximum outside 3..10 is reset to 5, and Oefening again then starts with 5.
-TEST_F(Splitsen, MaximumTerugOpVijf)
-{
-    EXPECT_EQ(Start(0, "12", "20"), "Kies een maximum tussen 3 en 10 !");
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "5");
-    EXPECT_EQ(programma.Start(venster), "");
-    EXPECT_LE(Geheel(venster), 5);
 }
 
 // What belongs in the free box that has the focus: the other part, or the whole for the kinds that ask for it.
