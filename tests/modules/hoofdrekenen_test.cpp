@@ -157,14 +157,11 @@ TEST_F(Hoofdrekenen, ZegtHoeveelVerschillendeOefeningen)
     const std::vector<std::tuple<QString, QString, int, bool, QString>> gevallen {
         {"20", "20", 0, true, "190 verschillende oefeningen"},
         {"20", "200", 1, true, "190 verschillende oefeningen" + meer.arg(200)},
-        {"11", "20", 0, false, "38 verschillende oefeningen"},
-        {"12", "10", 3, true, "12 verschillende oefeningen"},
+        {"11", "20", 0, false, "38 verschillende oefeningen"}, {"12", "10", 3, true, "12 verschillende oefeningen"},
         {"12", "25", 5, true, "24 verschillende oefeningen" + meer.arg(25)},
-        {"12", "20", 6, true, "156 verschillende oefeningen"},
-        {"2", "20", 0, true, "1 oefening" + meer.arg(20)},
+        {"12", "20", 6, true, "156 verschillende oefeningen"}, {"2", "20", 0, true, "1 oefening" + meer.arg(20)},
         {"3", "20", 3, true, "geen enkele oefening"},
-        {"2147483647", "20", 0, true, "2.305.843.005.992.468.481 verschillende oefeningen"},
-    };
+        {"2147483647", "20", 0, true, "2.305.843.005.992.468.481 verschillende oefeningen"}};
     for (const auto& [maximum, aantal, bewerking, brug, verwacht] : gevallen) {
         vulIn(maximum, aantal, bewerking);
         klik(optie(brug ? "optBrugJa" : "optBrugNee"));
