@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include <tuple>
 #include <utility>
 
 namespace {

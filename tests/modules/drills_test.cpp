@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 
 #include <set>
-#include <tuple>
 
 namespace {
 

@@ -7,7 +7,6 @@
 
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 

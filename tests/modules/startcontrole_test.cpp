@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // A click on Oefening after the steps, taken in a window as it opens ("name=text" replaces the text of a box, a

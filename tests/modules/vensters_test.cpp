@@ -7,7 +7,9 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 namespace {
 
