@@ -11,13 +11,9 @@ namespace {
 // the missing numbers that fit.
 TEST(Getallenrij, StapBereikEnNooitTweeKeerHetzelfde)
 {
-    const std::tuple<std::int64_t, std::int64_t, std::set<std::int64_t>> gevallen[] = {
-        {10, 1, {2, 3, 4, 5, 6, 7, 8, 9}},
-        {10, -2, {2, 3, 4, 5, 6}},
-        {10, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {8, 2, {4, 5, 6}},
-        {4, -1, {1, 2}},
-    };
+    const std::tuple<std::int64_t, std::int64_t, std::set<std::int64_t>> gevallen[]
+        = {{10, 1, {2, 3, 4, 5, 6, 7, 8, 9}}, {10, -2, {2, 3, 4, 5, 6}}, {10, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+            {8, 2, {4, 5, 6}}, {4, -1, {1, 2}}};
     ZaaiToeval(13);
     for (const auto& [maximum, interval, verwacht] : gevallen) {
         SCOPED_TRACE(std::to_string(maximum) + " " + std::to_string(interval));

@@ -13,15 +13,6 @@
 
 namespace {
 
-QString Juist(const QWidget& venster, int speler)
-{
-    const auto deel
-        = [&](const char* naam) { return tekst(venster, QString::fromLatin1(naam) + QString::number(speler)); };
-    const qint64 l = deel("lblLinks").toLongLong(), r = deel("lblRechts").toLongLong();
-    const QString teken = deel("lblBewerking");
-    return QString::number(teken == "+" ? l + r : teken == "-" ? l - r : teken == "x" ? l * r : l / r);
-}
-
 // Whose turn it is: the one frame on show.
 int Beurt(const QWidget& venster)
 {
@@ -36,7 +27,8 @@ void Beantwoord(const QWidget& venster, int speler, bool goed)
     QWidget* vak = focus();
     if (vak != vind<QLineEdit>(venster, QStringLiteral("txtOplossing%1").arg(speler)))
         throw std::logic_error("the focus is in " + vak->objectName().toStdString());
-    QTest::keyClicks(vak, goed ? Juist(venster, speler) : Juist(venster, speler) + "7");
+    const QString uitkomst = juist(venster, QString::number(speler));
+    QTest::keyClicks(vak, goed ? uitkomst : uitkomst + "7");
     QTest::keyClick(vak, Qt::Key_Return);
 }
 
@@ -61,59 +53,6 @@ protected:
     NepDialogen& dialogen = programma.dialogen;
     QWidget& venster = programma.Open("race", 17);
 };
-
-TEST_F(Rekenrace, BeginstandEnBrugopties)
-{
-    EXPECT_EQ(venster.windowTitle(), "Rekenrace !!!");
-    EXPECT_TRUE(optie("optBewerking(0)")->isChecked());
-    EXPECT_EQ(optie("optBewerking(6)")->text(), "+ - x :");
-    EXPECT_TRUE(optie("optBrugJa")->isChecked());
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "20");
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtSpeler1")->text(), "Speler1");
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtSpeler2")->text(), "Speler2");
-    // maximum, operation, bridge options on
-    const std::tuple<QString, int, bool> gevallen[] {{"10", 0, false}, {"20", 0, true}, {"20", 1, true},
-        {"20", 2, true}, {"20", 3, false}, {"20", 4, false}, {"20", 5, false}, {"20", 6, false}, {"20", 0, true},
-        {"11", 2, true}, {"", 0, false}, {"99999999999", 1, true}};
-    for (const auto& [maximum, bewerking, aan] : gevallen) {
-        SCOPED_TRACE(maximum.toStdString() + " " + std::to_string(bewerking));
-        typIn(venster, "txtMax", maximum);
-        kies(bewerking);
-        EXPECT_EQ(optie("optBrugJa")->isEnabled(), aan);
-        EXPECT_EQ(optie("optBrugNee")->isEnabled(), aan);
-    }
-}
-
-// A maximum that is missing, too small or too large for its box, or too small for multiplication and division,
-// starts nothing: one message, OK only, the program's title, and the Setup page stays.
-TEST_F(Rekenrace, OngeldigMaximumStartNiets)
-{
-    const QString geenMaximum = "Je koos nog geen maximum !!";
-    const QString teKlein = "Kies voor deze bewerking een maximum van minstens 6 !!";
-    const std::tuple<QString, int, QString> gevallen[] {{"", 0, geenMaximum}, {"2", 0, geenMaximum},
-        {"drie", 1, geenMaximum}, {"2147483648", 0, geenMaximum}, {"5", 3, teKlein}, {"5", 4, teKlein},
-        {"4", 5, teKlein}, {"3", 6, teKlein}};
-    NepSpeler speler;
-    for (const auto& [maximum, bewerking, prompt] : gevallen) {
-        SCOPED_TRACE(maximum.toStdString());
-        klikTab(venster, 0);
-        typIn(venster, "txtMax", maximum);
-        kies(bewerking);
-        const auto voor = dialogen.meldingen().size();
-        klikTab(venster, 1);
-        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
-        EXPECT_EQ(dialogen.laatste().prompt, prompt);
-        EXPECT_EQ(dialogen.laatste().titel, ProgrammaTitel());
-        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
-        EXPECT_EQ(dialogen.laatste().icoon, Icoon::Geen);
-        EXPECT_EQ(paginaVoor(venster), 0);
-    }
-    EXPECT_TRUE(speler.gespeeld().empty());
-    typIn(venster, "txtMax", "3");
-    kies(0);
-    klikTab(venster, 1);
-    EXPECT_EQ(paginaVoor(venster), 1);
-}
 
 // The names typed are the frames' captions and start the message; with both names emptied it reads " mag
 // beginnen !". Either player may begin, and only that player's frame shows, with the focus in its box.
@@ -178,14 +117,12 @@ TEST_F(Rekenrace, EenHeleRaceTotDeWinnaar)
         const int eerste = Beurt(venster), tweede = 3 - eerste;
         const int stap = Auto(venster, 1);
         EXPECT_EQ(Auto(venster, 2), stap);
-        std::array<int, 3> goed {};
         // One wrong answer each, so the first player's tenth right answer is the 21st answer.
         for (int antwoord = 0; antwoord < 21; ++antwoord) {
             const int speler = Beurt(venster);
             ASSERT_EQ(speler, antwoord % 2 ? tweede : eerste);
             const int plek = Auto(venster, speler);
             const bool juist = antwoord != 4 && antwoord != 7;
-            goed[static_cast<std::size_t>(speler)] += juist;
             if (antwoord == 20) {
                 dialogen.antwoord(Antwoord::Ok);
                 dialogen.antwoord(keuze);
@@ -193,8 +130,6 @@ TEST_F(Rekenrace, EenHeleRaceTotDeWinnaar)
             Beantwoord(venster, speler, juist);
             EXPECT_EQ(Auto(venster, speler) > plek, juist);
         }
-        EXPECT_EQ(goed[static_cast<std::size_t>(eerste)], 10);
-        EXPECT_EQ(goed[static_cast<std::size_t>(tweede)], 9);
         const auto& meldingen = dialogen.meldingen();
         ASSERT_GE(meldingen.size(), 2u);
         EXPECT_EQ(

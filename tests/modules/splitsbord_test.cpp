@@ -68,12 +68,9 @@ TEST(Splitsbord, EnterEnSpatie)
 {
     // kind, maximum, adjusting, single number, box, target (Boven: no move)
     const std::vector<std::tuple<Soort, int, bool, int, Vakplek, Vakplek>> gevallen {
-        {Soort::VastOmgekeerd, 5, true, 0, L(0), Vakplek::Boven()},
-        {Soort::VrijPerGetal, 5, true, 3, R(3), L(0)},
-        {Soort::VrijPerGetal, 5, false, 3, R(4), L(5)},
-        {Soort::VrijPerGetal, 5, false, 3, R(5), L(0)},
-        {Soort::VrijPerGetal, 8, false, 3, R(10), L(0)},
-    };
+        {Soort::VastOmgekeerd, 5, true, 0, L(0), Vakplek::Boven()}, {Soort::VrijPerGetal, 5, true, 3, R(3), L(0)},
+        {Soort::VrijPerGetal, 5, false, 3, R(4), L(5)}, {Soort::VrijPerGetal, 5, false, 3, R(5), L(0)},
+        {Soort::VrijPerGetal, 8, false, 3, R(10), L(0)}};
     for (const auto& [soort, maximum, aanpassen, enkel, plek, doel] : gevallen) {
         SCOPED_TRACE(plek.rij);
         Splitsbord bord;
@@ -94,9 +91,7 @@ TEST(Splitsbord, ControleerRij)
         {Soort::VrijOmgekeerd, "6.5", "2.5", "4", Oordeel::Juist},
         {Soort::VrijOmgekeerd, "1e400", "1e400", "4", Oordeel::Geen},
         {Soort::VrijOmgekeerd, "4", "4", "  ", Oordeel::LeegVak},
-        {Soort::VastOmgekeerd, "", "0", "0", Oordeel::LeegVak},
-        {Soort::VastOmgekeerd, "0", "0", "0", Oordeel::Juist},
-    };
+        {Soort::VastOmgekeerd, "", "0", "0", Oordeel::LeegVak}, {Soort::VastOmgekeerd, "0", "0", "0", Oordeel::Juist}};
     for (const auto& [soort, geheel, links, rechts, oordeel] : gevallen) {
         SCOPED_TRACE((geheel + "=" + links + "+" + rechts).toStdString());
         Splitsbord bord;

@@ -69,21 +69,20 @@ std::vector<int> ZichtbareRijen(const QWidget& venster)
 class Splitsen : public ::testing::Test
 {
 protected:
-    // Chooses the kind (optSoort index), the adjusting button (-1: none) and the fields, then clicks Oefening.
-    void Start(int soort, const QString& maximum, const QString& aantal, const QString& getal = {}, int aanpassen = -1)
+    // Chooses the kind (optSoort index), the adjusting button (-1: none) and the fields, then clicks Oefening; the
+    // message a refused start gave.
+    QString Start(
+        int soort, const QString& maximum, const QString& aantal, const QString& getal = {}, int aanpassen = -1)
     {
         klikTab(venster, 0);
         klik(vind<QRadioButton>(venster, QStringLiteral("optSoort(%1)").arg(soort)));
         if (aanpassen >= 0)
             klik(vind<QRadioButton>(venster, QStringLiteral("optAanpassen(%1)").arg(aanpassen)));
-        if (!getal.isNull()) {
-            typIn(venster, "txtGetal", {});
-            QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(focus(), getal);
-        }
+        if (!getal.isNull())
+            vervang(venster, "txtGetal", getal);
         typIn(venster, "txtMax", maximum);
         typIn(venster, "txtAantal", aantal);
-        klikTab(venster, 1);
+        return programma.Start(venster);
     }
 
     Programma programma;
@@ -91,27 +90,21 @@ protected:
     QWidget& venster = programma.OpenViaKnop("Splitsen", 9);
 };
 
-// The window as it opens from its toolbar button, and a click on Oefening without touching anything: vrij gemengd,
-// 20 exercises, maximum 5.
-TEST_F(Splitsen, OpentEnStartMetDeStandaard)
+// The per getal controls show with the per getal kinds only, with no adjusting button chosen. A maximum outside
+// 3..10 is reset to 5, and Oefening again starts vrij gemengd with it: 20 exercises, a whole up to 5, row 0 only.
+TEST_F(Splitsen, PerGetalKeuzesEnDeStandaardStart)
 {
-    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmSplitsen"});
-    EXPECT_EQ(venster.windowTitle(), "Splitsen");
-    EXPECT_TRUE(vind<QRadioButton>(venster, "optSoort(0)")->isChecked());
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "5");
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtAantal")->text(), "20");
-    // The per getal controls show with the per getal kinds only; no adjusting button is chosen.
-    for (const int soort : {0, 5, 1}) {
+    for (const int soort : {5, 1, 0}) {
         klik(vind<QRadioButton>(venster, QStringLiteral("optSoort(%1)").arg(soort)));
         for (const char* naam : {"Frame2", "Label2", "txtGetal", "optAanpassen(1)"})
             EXPECT_EQ(vind<QWidget>(venster, naam)->isVisible(), soort == 5) << naam;
         EXPECT_FALSE(vind<QRadioButton>(venster, "optAanpassen(0)")->isChecked());
         EXPECT_EQ(botsingen(venster), QStringList());
     }
-    klik(vind<QRadioButton>(venster, "optSoort(0)"));
-
-    klikTab(venster, 1);
-    EXPECT_EQ(paginaVoor(venster), 1);
+    typIn(venster, "txtMax", "12");
+    EXPECT_EQ(programma.Start(venster), "Kies een maximum tussen 3 en 10 !");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), "5");
+    ASSERT_EQ(programma.Start(venster), "");
     EXPECT_EQ(tekst(venster, "lblAantal"), "nog 20 oefeningen.");
     EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
     EXPECT_EQ(tekst(venster, "lblUitslag"), "Vul in en druk op [enter]");
@@ -120,46 +113,6 @@ TEST_F(Splitsen, OpentEnStartMetDeStandaard)
     EXPECT_EQ(ZichtbareRijen(venster), std::vector {0});
     EXPECT_FALSE(vind<QLabel>(venster, "lblControle(0)")->isEnabled());
     EXPECT_EQ(focus(), Vak(venster, "txtLinks", 0));
-    // The menu item opens the same window in place of this one.
-    EXPECT_EQ(programma.Open("splitsen").windowTitle(), "Splitsen");
-    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmSplitsen"});
-}
-
-// A maximum outside 3..10 is reset to 5; a count that does not fit and a single number without rows of its own
-// are refused too. Nothing starts, the Setup page stays; a count of 0 ends at once with 0 of 0.
-TEST_F(Splitsen, InstellingenDieNietKunnen)
-{
-    const QString maximumFout = "Kies een maximum tussen 3 en 10 !";
-    // kind, maximum, count, single number, message (empty: starts)
-    const std::vector<std::tuple<int, QString, QString, QString, QString>> gevallen {
-        {0, "11", "20", {}, maximumFout},
-        {0, "2.5", "20", {}, maximumFout},
-        {0, "", "20", {}, maximumFout},
-        {0, "10.5", "40000", {}, "Kies een aantal oefeningen tussen 1 en 32767 !"},
-        {5, "5", "20", "-1", "Kies een getal tussen 1 en 10 !"},
-        {4, "5", "20", "11", "Kies een getal tussen 1 en 10 !"},
-        {0, "5", "0", {}, "Alle oefeningen zijn opgelost !\r\nJe haalde 0 op 0."},
-    };
-    for (const auto& [soort, maximum, aantal, getal, melding] : gevallen) {
-        SCOPED_TRACE((maximum + " " + aantal + " " + getal).toStdString());
-        const auto voor = dialogen.meldingen().size();
-        Start(soort, maximum, aantal, getal);
-        ASSERT_EQ(dialogen.meldingen().size(), voor + 1);
-        EXPECT_EQ(dialogen.laatste().prompt, melding);
-        EXPECT_EQ(dialogen.laatste().titel, ProgrammaTitel());
-        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
-        EXPECT_EQ(dialogen.laatste().icoon, Icoon::Geen);
-        EXPECT_EQ(paginaVoor(venster), 0);
-        EXPECT_EQ(vind<QLineEdit>(venster, "txtMax")->text(), melding == maximumFout ? "5" : maximum);
-    }
-    // The single number 11 is only refused for the kinds that use it.
-    Start(0, "5", "2");
-    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 2 oefeningen.");
-    // After a maximum was reset, Oefening again starts with 5.
-    Start(0, "12", "20");
-    klikTab(venster, 1);
-    EXPECT_EQ(tekst(venster, "lblAantal"), "nog 20 oefeningen.");
-    EXPECT_LE(Geheel(venster), 5);
 }
 
 // What belongs in the free box that has the focus: the other part, or the whole for the kinds that ask for it.
@@ -266,30 +219,22 @@ TEST_F(Splitsen, DieHadJeAl)
     EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
 }
 
-// Kind 6 with whole 3: rows 0..3 each give one part, the four splittings once each.
-TEST_F(Splitsen, VastPerGetalGeeftElkeSplitsingEenmaal)
+// Kind 6 with whole 3, adjusting off: rows 0..3 each give one part, the four splittings once each. The last
+// exercise solved: "Klaar !", the score without "Resultaat : ", one OK message, and the window as it opened on the
+// Setup page, the typed texts kept; the next series is vrij gemengd, and adjusting is on.
+TEST_F(Splitsen, VastPerGetalTotHetEindeEnHerstelSetup)
 {
-    Start(5, "5", "1", "3", 0);
-    std::multiset<int> links;
-    for (int rij = 0; rij <= 3; ++rij) {
-        const QLineEdit* l = Vak(venster, "txtLinks", rij);
-        const QLineEdit* r = Vak(venster, "txtRechts", rij);
-        ASSERT_NE(l->isEnabled(), r->isEnabled());
-        links.insert(l->isEnabled() ? 3 - r->text().toInt() : l->text().toInt());
-    }
-    EXPECT_EQ(links, (std::multiset {0, 1, 2, 3}));
-    for (int rij = 0; rij <= 3; ++rij)
-        VulRij(venster, rij);
-    EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn opgelost !\r\nJe haalde 1 op 1.");
-}
-
-// The last exercise solved: "Klaar !", the score without "Resultaat : ", one OK message, and the window as it
-// opened on the Setup page, the typed texts kept; the next series is vrij gemengd with adjusting on.
-TEST_F(Splitsen, EindeReeksEnHerstelSetup)
-{
-    Start(4, "8", "2", "2", 1);
+    Start(5, "8", "2", "3", 1);
     for (int oefening = 0; oefening < 2; ++oefening) {
-        for (int rij = 0; rij <= 2; ++rij)
+        std::multiset<int> links;
+        for (int rij = 0; rij <= 3; ++rij) {
+            const QLineEdit* l = Vak(venster, "txtLinks", rij);
+            const QLineEdit* r = Vak(venster, "txtRechts", rij);
+            ASSERT_NE(l->isEnabled(), r->isEnabled());
+            links.insert(l->isEnabled() ? 3 - r->text().toInt() : l->text().toInt());
+        }
+        EXPECT_EQ(links, (std::multiset {0, 1, 2, 3}));
+        for (int rij = 0; rij <= 3; ++rij)
             VulRij(venster, rij);
     }
     ASSERT_EQ(dialogen.meldingen().size(), 1U);
@@ -306,7 +251,7 @@ TEST_F(Splitsen, EindeReeksEnHerstelSetup)
         EXPECT_FALSE(vind<QRadioButton>(venster, naam)->isChecked());
         EXPECT_FALSE(vind<QRadioButton>(venster, naam)->isEnabled());
     }
-    EXPECT_EQ(vind<QLineEdit>(venster, "txtGetal")->text(), "2");
+    EXPECT_EQ(vind<QLineEdit>(venster, "txtGetal")->text(), "3");
     klikTab(venster, 1);
     EXPECT_EQ(ZichtbareRijen(venster), std::vector {0});
     klikTab(venster, 0);
@@ -314,7 +259,7 @@ TEST_F(Splitsen, EindeReeksEnHerstelSetup)
     EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
     klik(vind<QRadioButton>(venster, "optSoort(4)"));
     klikTab(venster, 1);
-    EXPECT_EQ(ZichtbareRijen(venster), (std::vector {0, 1, 2}));
+    EXPECT_EQ(ZichtbareRijen(venster), (std::vector {0, 1, 2, 3}));
 }
 
 // Two exercises in a row never have the same whole; with maximum 3.4 every whole of 1 to 3 comes, and no other.

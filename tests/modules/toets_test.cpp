@@ -37,13 +37,10 @@ Regel Lees(const QString& regel, int nummer)
 
 bool KloptRekenkundig(const Regel& r)
 {
-    if (r.bewerking == "+")
-        return r.links + r.rechts == r.uitkomst;
-    if (r.bewerking == "-")
-        return r.links - r.rechts == r.uitkomst;
-    if (r.bewerking == "x")
-        return r.links * r.rechts == r.uitkomst;
-    return r.rechts != 0 && r.uitkomst * r.rechts == r.links;
+    if (r.bewerking == ":")
+        return r.rechts != 0 && r.uitkomst * r.rechts == r.links;
+    const long long plusOfMin = r.bewerking == "+" ? r.links + r.rechts : r.links - r.rechts;
+    return r.uitkomst == (r.bewerking == "x" ? r.links * r.rechts : plusOfMin);
 }
 
 QString PdfTekst(const QString& pad)
@@ -65,12 +62,19 @@ protected:
     QPushButton* Knop(const QString& naam) const { return vind<QPushButton>(venster, naam); }
     void Kies(const QString& optie) { klik(vind<QRadioButton>(venster, optie)); }
     void Vink(const QString& vakje) { klik(vind<QCheckBox>(venster, vakje)); }
-    std::vector<Regel> Lijst() const
+    QStringList Teksten() const
     {
         auto* lijst = vind<QListWidget>(venster, "lstOpgaven");
-        std::vector<Regel> regels;
+        QStringList teksten;
         for (int i = 0; i < lijst->count(); ++i)
-            regels.push_back(Lees(lijst->item(i)->text(), i));
+            teksten << lijst->item(i)->text();
+        return teksten;
+    }
+    std::vector<Regel> Lijst() const
+    {
+        std::vector<Regel> regels;
+        for (const QString& tekst : Teksten())
+            regels.push_back(Lees(tekst, static_cast<int>(regels.size())));
         return regels;
     }
 
@@ -103,7 +107,6 @@ TEST_F(Toets, VijftigRegelsVanDeGekozenSoort)
         {3, {"chkSoort(26)", "chkSoort(0)"}, ".*(TE-T=TE|T\\+T)", {"+", "-"}},
         {4, {"chkSoort1000(31)"}, ".*HT-Tmb", {"-"}},
     };
-    EXPECT_EQ(venster.windowTitle(), "De 50-oefeningen-test !");
     EXPECT_EQ(Pagina(), 0);
     klik(Knop("cmdGaVerder"));
     for (const Geval& geval : gevallen) {
@@ -155,15 +158,11 @@ TEST_F(Toets, MaximumGrenzen)
         const std::size_t voor = dialogen.meldingen().size();
         klik(Knop("cmdStart"));
         EXPECT_EQ(dialogen.meldingen().size(), voor + (geval.geldig ? 0 : 1));
-        if (!geval.geldig) {
-            EXPECT_EQ(dialogen.laatste().prompt, Fout);
-            EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
-        }
         EXPECT_EQ(Pagina(), geval.geldig ? 2 : 1);
-        if (geval.geldig) {
-            EXPECT_EQ(Lijst().size(), 50u);
+        if (geval.geldig)
             klik(Knop("cmdStop"));
-        }
+        else
+            EXPECT_EQ(dialogen.laatste().prompt, Fout);
     }
 }
 
@@ -175,22 +174,18 @@ TEST_F(Toets, ZonderVakjeNietsEnTweedeStartVervangtDeLijst)
         Kies(QStringLiteral("optSoortOefeningen(%1)").arg(soort));
         klik(Knop("cmdStart"));
         EXPECT_EQ(dialogen.laatste().prompt, Fout);
+        EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
         EXPECT_EQ(Pagina(), 1);
     }
     EXPECT_EQ(dialogen.meldingen().size(), 4u);
     Vink("chkSoort1000(0)");
     Vink("chkSoort1000(14)");
     klik(Knop("cmdStart"));
-    auto* lijst = vind<QListWidget>(venster, "lstOpgaven");
-    QStringList eerste;
-    for (int i = 0; i < lijst->count(); ++i)
-        eerste << lijst->item(i)->text();
+    const QStringList eerste = Teksten();
     klik(Knop("cmdStop"));
     klik(Knop("cmdStart"));
-    ASSERT_EQ(lijst->count(), 50);
-    QStringList tweede;
-    for (int i = 0; i < lijst->count(); ++i)
-        tweede << lijst->item(i)->text();
+    const QStringList tweede = Teksten();
+    ASSERT_EQ(tweede.size(), 50);
     EXPECT_NE(tweede, eerste);
     EXPECT_TRUE(tweede.first().startsWith("0) "));
     EXPECT_TRUE(tweede.last().startsWith("49) "));
@@ -254,17 +249,4 @@ TEST_F(Toets, ElkePaginaPast)
     // The list's scroll bar stands against its view, as in every list.
     const QStringList lijst = botsingen(venster).filter(QRegularExpression("^(?!qt_scrollarea_viewport touches)"));
     EXPECT_EQ(lijst, QStringList());
-}
-
-// The toolbar button opens the test as the one module: the open module closes first.
-TEST(ToetsOpenen, ViaDeWerkbalk)
-{
-    Werkmap map;
-    Programma programma;
-    programma.Open("vierbewerkingen");
-    QWidget& venster = programma.OpenViaKnop("test");
-    EXPECT_EQ(venster.objectName(), "frmTest");
-    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmTest"});
-    programma.Open("maaldeel");
-    EXPECT_EQ(programma.OpenVensters(), QStringList {"frmMaalDeel"});
 }

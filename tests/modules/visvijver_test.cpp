@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -76,26 +75,6 @@ TEST(Visvijver, ElkeTikEenStapOfEenNieuwDoel)
         EXPECT_LT(bereikY.first, 300);
         EXPECT_GT(bereikY.second, Visvijver::Hoogte - Visvijver::Marge - 300);
     }
-}
-
-// Only the fish carrying the number asked for is caught; it counts and brings a new number, every number in turn.
-TEST(Visvijver, AlleenDeVisVanHetGetalWordtGevangen)
-{
-    ZaaiToeval(9);
-    Visvijver vijver;
-    std::set<int> getallen;
-    for (int ronde = 1; ronde <= 200; ++ronde) {
-        const int getal = vijver.Doelgetal();
-        getallen.insert(getal);
-        for (const int index : {getal % 10, (getal + 4) % 10}) {
-            EXPECT_FALSE(vijver.Vang(index));
-            EXPECT_EQ(vijver.Doelgetal(), getal);
-        }
-        EXPECT_EQ(vijver.GoedeVissen(), ronde - 1);
-        EXPECT_TRUE(vijver.Vang(getal - 1));
-        EXPECT_EQ(vijver.GoedeVissen(), ronde);
-    }
-    EXPECT_EQ(getallen, (std::set<int> {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 } // namespace

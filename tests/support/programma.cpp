@@ -1,6 +1,7 @@
 #include "programma.h"
 
 #include "toeval.h"
+#include "widgets.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -8,6 +9,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -61,4 +64,20 @@ QStringList Programma::OpenVensters() const
     }
     namen.sort();
     return namen;
+}
+
+QString Programma::Start(const QWidget& venster, const QString& titel)
+{
+    const std::size_t voor = dialogen.meldingen().size();
+    klikTab(venster, 1);
+    if (dialogen.meldingen().size() == voor) {
+        EXPECT_EQ(paginaVoor(venster), 1);
+        return {};
+    }
+    EXPECT_EQ(dialogen.meldingen().size(), voor + 1) << "more than one message";
+    EXPECT_EQ(dialogen.laatste().titel, titel);
+    EXPECT_EQ(dialogen.laatste().knoppen, Knoppen::Ok);
+    EXPECT_EQ(dialogen.laatste().icoon, Icoon::Geen);
+    EXPECT_EQ(paginaVoor(venster), 0) << dialogen.laatste().prompt.toStdString();
+    return dialogen.laatste().prompt;
 }

@@ -24,6 +24,10 @@ public:
     QWidget& OpenViaKnop(const QString& sleutel, std::uint64_t zaad = 1);
     // The windows open in the work area, by objectName.
     QStringList OpenVensters() const;
+    // Clicks the Oefening tab of the window, as a teacher starts a series. A start that is refused shows one OK
+    // message with this title and keeps the Setup page in front: returns its prompt, or "" when the series started
+    // without a message and its page came to the front.
+    QString Start(const QWidget& venster, const QString& titel = ProgrammaTitel());
 
     NepDialogen dialogen;
     Hoofdvenster hoofd;

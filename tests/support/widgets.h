@@ -90,6 +90,15 @@ inline void typIn(const QWidget& venster, const QString& naam, const QString& te
     QTest::keyClicks(focus(), tekst);
 }
 
+// Replaces the text of a box that keeps its text when entered: a click into it, Ctrl+A, Delete and the new text.
+inline void vervang(const QWidget& venster, const QString& naam, const QString& tekst)
+{
+    typIn(venster, naam, {});
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(focus(), Qt::Key_Delete);
+    QTest::keyClicks(focus(), tekst);
+}
+
 // Types an answer where the focus is, which must be txtOplossing, and presses Enter (Return, or the keypad's).
 inline void antwoord(const QWidget& venster, const QString& tekst, Qt::Key enter = Qt::Key_Return)
 {
@@ -103,6 +112,22 @@ inline void antwoord(const QWidget& venster, const QString& tekst, Qt::Key enter
 inline QString tekst(const QWidget& venster, const QString& naam)
 {
     return vind<QLabel>(venster, naam)->text();
+}
+
+// The exercise on screen as its labels show it ("47-7"); in the race each player's labels end in the player's number.
+inline QString som(const QWidget& venster, const QString& speler = {})
+{
+    return tekst(venster, "lblLinks" + speler) + tekst(venster, "lblBewerking" + speler)
+        + tekst(venster, "lblRechts" + speler);
+}
+
+// The right answer to the exercise on screen.
+inline QString juist(const QWidget& venster, const QString& speler = {})
+{
+    const qint64 l = tekst(venster, "lblLinks" + speler).toLongLong();
+    const qint64 r = tekst(venster, "lblRechts" + speler).toLongLong();
+    const QString teken = tekst(venster, "lblBewerking" + speler);
+    return QString::number(teken == "+" ? l + r : teken == "-" ? l - r : teken == "x" ? l * r : l / r);
 }
 
 namespace widgetsdetail {
