@@ -15,11 +15,7 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::array<const char*, 7> Bewerkingen {"+", "-", "+ en -", "x", ":", "x en :", "alles"};
-
-} // namespace
+namespace { } // namespace
 
 HoofdrekenenVenster::HoofdrekenenVenster(Dialogen& dialogen, QWidget* parent)
     : Reeksvenster(dialogen, QStringLiteral("frmHoofdrekenen"), QStringLiteral("De 4 bewerkingen"), parent)
@@ -32,15 +28,17 @@ HoofdrekenenVenster::HoofdrekenenVenster(Dialogen& dialogen, QWidget* parent)
         connect(vak, &QLineEdit::textChanged, this, &HoofdrekenenVenster::ToonAantal);
     for (QRadioButton* optie : m_bewerkingen)
         connect(optie, &QRadioButton::toggled, this, &HoofdrekenenVenster::ToonAantal);
-    connect(m_brugJa, &QRadioButton::toggled, this, &HoofdrekenenVenster::ToonAantal);
+    connect(m_brugopties.ja, &QRadioButton::toggled, this, &HoofdrekenenVenster::ToonAantal);
     ToonAantal();
 }
 
 void HoofdrekenenVenster::MaakSetup()
 {
     QWidget* pagina = Pagina(TabSetup);
-    QGroupBox* bewerkingen = MaakBewerkingen();
-    QGroupBox* brug = MaakBrug();
+    QGroupBox* bewerkingen = MaakBewerkingkeuze(Pagina(TabSetup),
+        {QStringLiteral("fraBewerking"), QStringLiteral("Bewerking"), QStringLiteral("alles")}, m_bewerkingen);
+    QGroupBox* brug = MaakBrugkeuze(
+        Pagina(TabSetup), QStringLiteral("Brug"), QStringLiteral("mag"), QStringLiteral("mag niet"), m_brugopties);
     m_max = MaakGetalvak(pagina, QStringLiteral("txtMax"), QStringLiteral("20"));
     m_aantal = MaakGetalvak(pagina, QStringLiteral("txtAantal"), QStringLiteral("20"));
     m_verschillend = MaakLabel(pagina, QStringLiteral("lblAantalOefeningen"), font());
@@ -63,42 +61,6 @@ void HoofdrekenenVenster::MaakSetup()
     raster->setColumnStretch(2, 1);
 }
 
-QGroupBox* HoofdrekenenVenster::MaakBewerkingen()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Bewerking"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBewerking"));
-    auto* lijst = new QVBoxLayout(frame);
-    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i) {
-        m_bewerkingen[i]
-            = MaakOptie(frame, QStringLiteral("optBewerking(%1)").arg(i), QString::fromUtf8(Bewerkingen[i]));
-        lijst->addWidget(m_bewerkingen[i]);
-    }
-    m_bewerkingen[0]->setChecked(true);
-    return frame;
-}
-
-QGroupBox* HoofdrekenenVenster::MaakBrug()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Brug"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBrug"));
-    m_brugJa = MaakOptie(frame, QStringLiteral("optBrugJa"), QStringLiteral("mag"));
-    m_brugNee = MaakOptie(frame, QStringLiteral("optBrugNee"), QStringLiteral("mag niet"));
-    m_brugJa->setChecked(true);
-    auto* lijst = new QVBoxLayout(frame);
-    lijst->addWidget(m_brugJa);
-    lijst->addWidget(m_brugNee);
-    return frame;
-}
-
-Bewerkingskeuze HoofdrekenenVenster::GekozenBewerking() const
-{
-    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i) {
-        if (m_bewerkingen[i]->isChecked())
-            return static_cast<Bewerkingskeuze>(i + 1);
-    }
-    return Bewerkingskeuze::Plus;
-}
-
 std::variant<Melding, int> HoofdrekenenVenster::ControleerInstellingen()
 {
     const auto maximum = LeesGeheel32(m_max->text());
@@ -108,14 +70,14 @@ std::variant<Melding, int> HoofdrekenenVenster::ControleerInstellingen()
     if (!aantal || *aantal < 1)
         return Melding {QStringLiteral("Je aantal oefeningen klopt niet !")};
     // Below this no exercise of the operation exists: the series could never show one.
-    const Bewerkingskeuze keuze = GekozenBewerking();
+    const Bewerkingskeuze keuze = GekozenBewerking(m_bewerkingen);
     if (*maximum < KleinsteMaximum(keuze))
         return Melding {QStringLiteral("Kies een maximum van minstens ") + Tekst(KleinsteMaximum(keuze))
                 + QStringLiteral(" voor deze bewerking !"),
             QStringLiteral("Maximum !")};
     m_keuze = keuze;
     m_maximum = *maximum;
-    m_brug = m_brugJa->isChecked();
+    m_brug = m_brugopties.ja->isChecked();
     return int {*aantal};
 }
 
@@ -134,7 +96,8 @@ void HoofdrekenenVenster::ToonAantal()
         m_verschillend->clear();
         return;
     }
-    const std::uint64_t verschillend = AantalOefeningen(GekozenBewerking(), *maximum, m_brugJa->isChecked());
+    const std::uint64_t verschillend
+        = AantalOefeningen(GekozenBewerking(m_bewerkingen), *maximum, m_brugopties.ja->isChecked());
     const auto nodig = static_cast<std::uint64_t>(std::max<std::int64_t>(0, aantal.value_or(0)));
     m_verschillend->setText(MetDezeKeuze(verschillend, nodig, QStringLiteral("in de reeks")));
 }
@@ -149,7 +112,7 @@ void HoofdrekenenVenster::ZetBrugopties()
     const bool klein = maxWaarde ? *maxWaarde <= 10 : LeesGetal(tekst) < 0;
     const bool optellen = !m_keuze || *m_keuze < Bewerkingskeuze::Maal;
     if (klein || optellen) {
-        m_brugJa->setEnabled(!klein);
-        m_brugNee->setEnabled(!klein);
+        m_brugopties.ja->setEnabled(!klein);
+        m_brugopties.nee->setEnabled(!klein);
     }
 }

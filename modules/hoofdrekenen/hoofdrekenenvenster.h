@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bewerkingkeuze.h"
+
 #include "bewerkingen.h"
 #include "reeksvenster.h"
 
@@ -25,15 +27,11 @@ private:
     Opgave MaakOefening() override;
 
     void MaakSetup();
-    QGroupBox* MaakBewerkingen();
-    QGroupBox* MaakBrug();
-    Bewerkingskeuze GekozenBewerking() const;
     void ZetBrugopties();
     void ToonAantal();
 
-    std::array<QRadioButton*, 7> m_bewerkingen {}; // optBewerking(i)
-    QRadioButton* m_brugJa = nullptr;
-    QRadioButton* m_brugNee = nullptr;
+    Bewerkingopties m_bewerkingen {};
+    Brugopties m_brugopties;
     QLineEdit* m_max = nullptr;
     QLineEdit* m_aantal = nullptr;
     QLabel* m_verschillend = nullptr; // lblAantalOefeningen

@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 7> Bewerkingen {"+", "-", "+ en -", "x", ":", "x en :", "alles"};
-
 // The Oefening page in twips: the picture square at the top left, the exercise beside it.
 const QSize Oefenpagina {8940, 5400};
 const QRect Prentvlak {120, 120, 4335, 4335};
@@ -59,8 +57,13 @@ PuzzelVenster::PuzzelVenster(Dialogen& dialogen, QWidget* parent)
 void PuzzelVenster::MaakSetup()
 {
     QWidget* pagina = Pagina(TabSetup);
-    QGroupBox* bewerkingen = MaakBewerkingen();
-    QGroupBox* brug = MaakBrug();
+    QGroupBox* bewerkingen = MaakBewerkingkeuze(Pagina(TabSetup),
+        {QStringLiteral("fraBewerkingen"), QStringLiteral("Welke bewerkingen ?"), QStringLiteral("alles")},
+        m_bewerkingen);
+    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i)
+        connect(m_bewerkingen[i], &QRadioButton::clicked, this, [this, i] { KiesBewerking(static_cast<int>(i)); });
+    QGroupBox* brug = MaakBrugkeuze(
+        Pagina(TabSetup), QStringLiteral("Brug ?"), QStringLiteral("ja"), QStringLiteral("nee"), m_brugopties);
     m_max = MaakGetalvak(pagina, QStringLiteral("txtMax"), QStringLiteral("20"));
     connect(m_max, &QLineEdit::textChanged, this, &PuzzelVenster::MaximumGewijzigd);
 
@@ -73,34 +76,6 @@ void PuzzelVenster::MaakSetup()
     raster->addLayout(MaakGetalregel(pagina, QStringLiteral("Maximum :"), m_max), 1, 1, 1, 2);
     raster->setRowStretch(2, 1);
     raster->setColumnStretch(2, 1);
-}
-
-QGroupBox* PuzzelVenster::MaakBewerkingen()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Welke bewerkingen ?"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBewerkingen"));
-    auto* lijst = new QVBoxLayout(frame);
-    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i) {
-        m_bewerkingen[i]
-            = MaakOptie(frame, QStringLiteral("optBewerking(%1)").arg(i), QString::fromUtf8(Bewerkingen[i]));
-        connect(m_bewerkingen[i], &QRadioButton::clicked, this, [this, i] { KiesBewerking(static_cast<int>(i)); });
-        lijst->addWidget(m_bewerkingen[i]);
-    }
-    m_bewerkingen[0]->setChecked(true);
-    return frame;
-}
-
-QGroupBox* PuzzelVenster::MaakBrug()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Brug ?"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBrug"));
-    m_brugJa = MaakOptie(frame, QStringLiteral("optBrugJa"), QStringLiteral("ja"));
-    m_brugNee = MaakOptie(frame, QStringLiteral("optBrugNee"), QStringLiteral("nee"));
-    m_brugJa->setChecked(true);
-    auto* lijst = new QVBoxLayout(frame);
-    lijst->addWidget(m_brugJa);
-    lijst->addWidget(m_brugNee);
-    return frame;
 }
 
 void PuzzelVenster::MaakOefenpagina()
@@ -134,15 +109,6 @@ void PuzzelVenster::MaakOefenpagina()
     indeling->Plaats(rechts, Rechterkant);
 }
 
-Bewerkingskeuze PuzzelVenster::GekozenBewerking() const
-{
-    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i) {
-        if (m_bewerkingen[i]->isChecked())
-            return static_cast<Bewerkingskeuze>(i + 1);
-    }
-    return Bewerkingskeuze::Plus;
-}
-
 void PuzzelVenster::KiesBewerking(int index)
 {
     m_keuze = static_cast<Bewerkingskeuze>(index + 1);
@@ -157,8 +123,8 @@ void PuzzelVenster::MaximumGewijzigd()
 
 void PuzzelVenster::ZetBrugopties(bool aan)
 {
-    m_brugJa->setEnabled(aan);
-    m_brugNee->setEnabled(aan);
+    m_brugopties.ja->setEnabled(aan);
+    m_brugopties.nee->setEnabled(aan);
 }
 
 void PuzzelVenster::SetupGekozen()
@@ -175,7 +141,7 @@ std::optional<Melding> PuzzelVenster::ControleerMaximum(std::optional<std::int32
     if (!maximum || *maximum < 3)
         return Melding {QStringLiteral("Je koos een ongeldig maximum !")};
     // Below this the operation offers too few different answers for sixteen exercises.
-    const std::int32_t kleinste = KleinsteMaximum(GekozenBewerking());
+    const std::int32_t kleinste = KleinsteMaximum(GekozenBewerking(m_bewerkingen));
     if (*maximum < kleinste)
         return Melding {QStringLiteral("Kies een maximum van minstens ") + Tekst(kleinste)
             + QStringLiteral(" voor deze bewerking !")};
@@ -189,14 +155,14 @@ bool PuzzelVenster::OefeningGekozen()
         Meld(*melding);
         return false;
     }
-    m_keuze = GekozenBewerking();
+    m_keuze = GekozenBewerking(m_bewerkingen);
     NieuwePuzzel(*maximum);
     return true;
 }
 
 void PuzzelVenster::NieuwePuzzel(std::int32_t maximum)
 {
-    m_puzzel.Nieuw(*m_keuze, maximum, m_brugJa->isChecked());
+    m_puzzel.Nieuw(*m_keuze, maximum, m_brugopties.ja->isChecked());
     for (int i = 0; i < Puzzel::AantalStukken; ++i)
         m_bord->Stuk(i)->setText(QString::fromStdString(Som(m_puzzel.Stuk(i))));
     m_rij->Leeg();

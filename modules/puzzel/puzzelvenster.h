@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bewerkingkeuze.h"
+
 #include "oefenvenster.h"
 #include "puzzel.h"
 
@@ -27,11 +29,8 @@ private:
     bool OefeningGekozen() override;
 
     void MaakSetup();
-    QGroupBox* MaakBewerkingen();
-    QGroupBox* MaakBrug();
     void MaakOefenpagina();
     std::optional<Melding> ControleerMaximum(std::optional<std::int32_t> maximum) const;
-    Bewerkingskeuze GekozenBewerking() const;
 
     void KiesBewerking(int index);
     void ZetBrugopties(bool aan);
@@ -46,9 +45,8 @@ private:
     Puzzel m_puzzel;
     std::optional<Bewerkingskeuze> m_keuze; // Keuze: empty until an option is clicked or a puzzle starts
 
-    std::array<QRadioButton*, 7> m_bewerkingen {}; // optBewerking(i)
-    QRadioButton* m_brugJa = nullptr;
-    QRadioButton* m_brugNee = nullptr;
+    Bewerkingopties m_bewerkingen {};
+    Brugopties m_brugopties;
     QLineEdit* m_max = nullptr;
 
     Puzzelbord* m_bord = nullptr;

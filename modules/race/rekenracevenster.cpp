@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 7> Bewerkingen {"+", "-", "+ en -", "x", ":", "x en :", "+ - x :"};
-
 // The Oefening page in twips: the players' frames left and right of the track.
 constexpr QSize Ontwerp {7785, 7000};
 constexpr std::array<QRect, 2> SpelerPlek {QRect {75, 1500, 3000, 2850}, QRect {4710, 1500, 3000, 2850}};
@@ -62,8 +60,13 @@ void RekenraceVenster::MaakSetup()
     raster->setContentsMargins(16, 12, 16, 12);
     raster->setHorizontalSpacing(16);
     raster->setVerticalSpacing(10);
-    raster->addWidget(MaakBewerkingen(), 0, 0, 3, 1, Qt::AlignTop);
-    raster->addWidget(MaakBrug(), 0, 1);
+    raster->addWidget(MaakBewerkingkeuze(Pagina(TabSetup),
+                          {QStringLiteral("fraBewerking"), QStringLiteral("Bewerking(en)"), QStringLiteral("+ - x :")},
+                          m_bewerkingen),
+        0, 0, 3, 1, Qt::AlignTop);
+    raster->addWidget(MaakBrugkeuze(Pagina(TabSetup), QStringLiteral("Brug ?"), QStringLiteral("ja"),
+                          QStringLiteral("nee"), m_brugopties),
+        0, 1);
     m_max = MaakGetalvak(pagina, QStringLiteral("txtMax"), QStringLiteral("20"));
     raster->addLayout(MaakGetalregel(pagina, QStringLiteral("Maximum :"), m_max), 1, 1);
     raster->addLayout(MaakNamen(), 0, 2, 3, 1);
@@ -74,36 +77,8 @@ void RekenraceVenster::MaakSetup()
     connect(m_max, &QLineEdit::textChanged, this, &RekenraceVenster::LeesInstellingen);
     for (QRadioButton* optie : m_bewerkingen)
         connect(optie, &QRadioButton::toggled, this, &RekenraceVenster::LeesInstellingen);
-    for (QRadioButton* optie : {m_brugJa, m_brugNee})
+    for (QRadioButton* optie : {m_brugopties.ja, m_brugopties.nee})
         connect(optie, &QRadioButton::toggled, this, &RekenraceVenster::LeesInstellingen);
-}
-
-QGroupBox* RekenraceVenster::MaakBewerkingen()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Bewerking(en)"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBewerking"));
-    auto* lijst = new QVBoxLayout(frame);
-    for (std::size_t i = 0; i < m_bewerkingen.size(); ++i) {
-        QRadioButton* optie
-            = MaakOptie(frame, QStringLiteral("optBewerking(%1)").arg(i), QString::fromUtf8(Bewerkingen[i]));
-        lijst->addWidget(optie);
-        m_bewerkingen[i] = optie;
-    }
-    m_bewerkingen[0]->setChecked(true);
-    return frame;
-}
-
-QGroupBox* RekenraceVenster::MaakBrug()
-{
-    auto* frame = new QGroupBox(QStringLiteral("Brug ?"), Pagina(TabSetup));
-    frame->setObjectName(QStringLiteral("fraBrug"));
-    m_brugJa = MaakOptie(frame, QStringLiteral("optBrugJa"), QStringLiteral("ja"));
-    m_brugNee = MaakOptie(frame, QStringLiteral("optBrugNee"), QStringLiteral("nee"));
-    m_brugJa->setChecked(true);
-    auto* lijst = new QVBoxLayout(frame);
-    lijst->addWidget(m_brugJa);
-    lijst->addWidget(m_brugNee);
-    return frame;
 }
 
 // Each name box under its caption, beside the car that player drives.
@@ -192,12 +167,12 @@ void RekenraceVenster::LeesInstellingen()
         if (m_bewerkingen[i]->isChecked())
             m_keuze = static_cast<Bewerkingskeuze>(i + 1);
     }
-    m_raceBrug = m_brugJa->isChecked();
+    m_raceBrug = m_brugopties.ja->isChecked();
     // Too large for 32 bits is far above 10, too small far below.
     const bool klein = m_maximum ? *m_maximum < 11 : LeesGetal(tekst) < 0;
     const bool brug = !klein && m_keuze && *m_keuze < Bewerkingskeuze::Maal;
-    m_brugJa->setEnabled(brug);
-    m_brugNee->setEnabled(brug);
+    m_brugopties.ja->setEnabled(brug);
+    m_brugopties.nee->setEnabled(brug);
 }
 
 std::optional<Melding> RekenraceVenster::ControleerInstellingen() const

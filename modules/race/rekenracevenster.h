@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bewerkingkeuze.h"
+
 #include "bewerkingen.h"
 #include "oefenvenster.h"
 #include "race.h"
@@ -41,8 +43,6 @@ private:
     bool OefeningGekozen() override;
 
     void MaakSetup();
-    QGroupBox* MaakBewerkingen();
-    QGroupBox* MaakBrug();
     QLayout* MaakNamen();
     void MaakOefening();
     QGroupBox* MaakSpeler(int nummer, QWidget* terrein);
@@ -55,9 +55,8 @@ private:
     void ToonWinnaar();
     Speler& Paneel(int speler) { return m_spelers.at(static_cast<std::size_t>(speler - 1)); }
 
-    std::array<QRadioButton*, 7> m_bewerkingen {}; // optBewerking(i)
-    QRadioButton* m_brugJa = nullptr;
-    QRadioButton* m_brugNee = nullptr;
+    Bewerkingopties m_bewerkingen {};
+    Brugopties m_brugopties;
     QLineEdit* m_max = nullptr;
     std::array<Speler, 2> m_spelers;
     Renbaan* m_baan = nullptr;
