@@ -19,18 +19,23 @@ bool LaadQtVertaling(QTranslator& vertaler)
 
 Opstart::Opstart(Dialogen& dialogen)
     : m_dialogen(dialogen)
-    , m_splash(std::make_unique<SplashVenster>(dialogen, [this] {
+    , m_splash(new SplashVenster(dialogen, [this] {
         MaakHoofdvenster();
         m_hoofd->show();
     }))
 {
+    // Once it has shown the main window the start window goes, with its picture: nothing of it stays in memory.
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
     // The main window is made once the start window is on screen, so that nothing delays its first paint.
-    QObject::connect(m_splash.get(), &SplashVenster::Getekend, m_splash.get(),
-        [this] { QTimer::singleShot(0, m_splash.get(), [this] { MaakHoofdvenster(); }); });
+    QObject::connect(m_splash, &SplashVenster::Getekend, m_splash,
+        [this] { QTimer::singleShot(0, m_splash, [this] { MaakHoofdvenster(); }); });
     m_splash->show();
 }
 
-Opstart::~Opstart() = default;
+Opstart::~Opstart()
+{
+    delete m_splash;
+}
 
 QWidget& Opstart::Splash() const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include <memory>
 
 class Dialogen;
@@ -24,6 +26,7 @@ public:
 
     // The main window, once it is made.
     Hoofdvenster* Hoofd() const { return m_hoofd.get(); }
+    // The start window, while it is there.
     QWidget& Splash() const;
     // Ends the start window at once, as a click does, and gives the main window.
     Hoofdvenster& SlaOver();
@@ -33,5 +36,5 @@ private:
 
     Dialogen& m_dialogen;
     std::unique_ptr<Hoofdvenster> m_hoofd;
-    std::unique_ptr<SplashVenster> m_splash; // after the main window: it goes first
+    QPointer<SplashVenster> m_splash; // deletes itself when it closes
 };

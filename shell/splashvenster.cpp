@@ -61,10 +61,9 @@ void SplashVenster::MaakInhoud()
     ZetKleur(kader, QPalette::WindowText, Qt::black);
     auto* beeld = new QLabel(kader);
     beeld->setObjectName(u"imgBeeld"_s);
-    // Drawn at twice its size from shell/iconen/splash.svg when the program is built: a PNG is on screen at once.
-    QPixmap plaatje(u":/iconen/splash.png"_s);
-    plaatje.setDevicePixelRatio(2);
-    beeld->setPixmap(plaatje);
+    // Drawn from shell/iconen/splash.svg when the program is built, so that a PNG is on screen at once; Qt takes
+    // splash@2x.png on a high-resolution screen.
+    beeld->setPixmap(QPixmap(u":/iconen/splash.png"_s));
     auto* kaderLayout = new QVBoxLayout(kader);
     kaderLayout->setContentsMargins(8, 8, 8, 8);
     kaderLayout->addWidget(beeld);
