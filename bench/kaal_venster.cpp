@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QMainWindow venster;
     venster.setCentralWidget(new QMdiArea(&venster));
     venster.resize(601, 470);
-    ZetMeetpunt(venster, [&venster]() -> QMainWindow& { return venster; });
+    ZetMeetpunt(venster, [&venster] { return &venster; });
     venster.show();
     if (qEnvironmentVariableIsSet("TALLORA_QUIT_AFTER_SHOW"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -1,14 +1,12 @@
 #include "dialogen.h"
-#include "hoofdvenster.h"
 #include "lettertypen.h"
 #include "meetpunt.h"
 #include "opstart.h"
 #include "qtdialogen.h"
 #include "schaal.h"
-#include "wavspeler.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QMainWindow>
 #include <QTimer>
 #include <QTranslator>
 
@@ -23,15 +21,10 @@ int main(int argc, char* argv[])
     ZetSchaalstijl();
 
     QtDialogen dialogen;
-    WavSpeler speler;
-    ZetGeluidsspeler(&speler);
-    Opstart opstart(dialogen);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconen/tallora.svg")));
-    ZetMeetpunt(opstart.Splash(), [&opstart]() -> QMainWindow& { return opstart.SlaOver(); });
+    Opstart opstart(dialogen, [&dialogen] { return LaadProgramma(dialogen); });
+    ZetMeetpunt(opstart.Splash(), [&opstart] { return opstart.SlaOver(); });
     // For measuring the start-up: quit as soon as the first window is on screen and the main window is made.
     if (qEnvironmentVariableIsSet("TALLORA_QUIT_AFTER_SHOW"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    const int afloop = QApplication::exec();
-    ZetGeluidsspeler(nullptr);
-    return afloop;
+    return QApplication::exec();
 }

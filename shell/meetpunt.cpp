@@ -94,7 +94,7 @@ void OpenVoorMeting(QMainWindow& venster, const QStringList& delen)
 
 } // namespace
 
-void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow&()>& naarHoofdvenster)
+void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow*()>& naarHoofdvenster)
 {
     const QString meetpunt = qEnvironmentVariable("TALLORA_MEETPUNT");
     if (meetpunt.isEmpty())
@@ -107,7 +107,10 @@ void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow&()>& na
     // As a child who clicks once the start window is on screen.
     new Eerstetekening(eersteVenster, "eerste", [naarHoofdvenster, delen] {
         Meld("klik");
-        QMainWindow& hoofd = naarHoofdvenster();
+        QMainWindow* hoofdvenster = naarHoofdvenster();
+        if (!hoofdvenster)
+            return;
+        QMainWindow& hoofd = *hoofdvenster;
         new Eerstetekening(hoofd, "getekend", [&hoofd, delen] {
             if (delen.value(0) == QLatin1String("open"))
                 OpenVoorMeting(hoofd, delen);

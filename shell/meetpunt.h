@@ -13,5 +13,5 @@ class QWidget;
 // =open:<menu item>[:<tab>] does the same,
 // then chooses that menu item, clicks that tab of the window it opened, reports "geopend ..." the same way, and
 // keeps running so that the harness can measure it. Without the variable nothing happens.
-// `naarHoofdvenster` ends whatever stands before the main window and gives the main window.
-void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow&()>& naarHoofdvenster);
+// `naarHoofdvenster` ends whatever stands before the main window and gives the main window, if there is one.
+void ZetMeetpunt(QWidget& eersteVenster, const std::function<QMainWindow*()>& naarHoofdvenster);

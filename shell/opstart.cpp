@@ -1,10 +1,12 @@
 #include "opstart.h"
 
-#include "hoofdvenster.h"
+#include "dialogen.h"
 #include "splashvenster.h"
 
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QLibraryInfo>
+#include <QMainWindow>
 #include <QTimer>
 #include <QTranslator>
 
@@ -17,11 +19,24 @@ bool LaadQtVertaling(QTranslator& vertaler)
     return QCoreApplication::installTranslator(&vertaler);
 }
 
-Opstart::Opstart(Dialogen& dialogen)
-    : m_dialogen(dialogen)
+std::unique_ptr<QMainWindow> LaadProgramma(Dialogen& dialogen)
+{
+    // Stays loaded for the life of the process: the main window's code is in it.
+    static QLibrary module(QCoreApplication::applicationDirPath() + u"/tallora_programma"_s);
+    using Ingang = QMainWindow* (*)(Dialogen&);
+    if (const auto ingang = reinterpret_cast<Ingang>(module.resolve("TalloraMaakHoofdvenster")))
+        return std::unique_ptr<QMainWindow>(ingang(dialogen));
+    dialogen.Melding(nullptr, u"Tallora kan niet starten : "_s + module.errorString(), ProgrammaTitel(), Knoppen::Ok,
+        Icoon::Kritiek);
+    return nullptr;
+}
+
+Opstart::Opstart(Dialogen& dialogen, Hoofdvensterfabriek maakHoofdvenster)
+    : m_maakHoofdvenster(std::move(maakHoofdvenster))
     , m_splash(new SplashVenster(dialogen, [this] {
         MaakHoofdvenster();
-        m_hoofd->show();
+        if (m_hoofd)
+            m_hoofd->show();
     }))
 {
     // Once it has shown the main window the start window goes, with its picture: nothing of it stays in memory.
@@ -42,15 +57,20 @@ QWidget& Opstart::Splash() const
     return *m_splash;
 }
 
-Hoofdvenster& Opstart::SlaOver()
+QMainWindow* Opstart::SlaOver()
 {
     m_splash->close();
     MaakHoofdvenster();
-    return *m_hoofd;
+    return m_hoofd.get();
 }
 
 void Opstart::MaakHoofdvenster()
 {
+    // Tried once: a module that failed to load is not tried again, nor reported twice.
+    if (m_geprobeerd)
+        return;
+    m_geprobeerd = true;
+    m_hoofd = m_maakHoofdvenster();
     if (!m_hoofd)
-        m_hoofd = std::make_unique<Hoofdvenster>(m_dialogen);
+        QCoreApplication::exit(1);
 }

@@ -22,10 +22,11 @@ done
 desktop-file-validate "$prefix/share/applications/tallora.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.tallora.tallora.metainfo.xml"
 
-# The launcher works from any folder and gives the user a working folder of their own.
-export HOME=$map/thuis XDG_DATA_HOME=$map/thuis/data QT_QPA_PLATFORM=offscreen TALLORA_QUIT_AFTER_SHOW=1
+# The launcher works from any folder, gives the user a working folder of their own, and the main window comes up.
+export HOME=$map/thuis XDG_DATA_HOME=$map/thuis/data QT_QPA_PLATFORM=offscreen TALLORA_MEETPUNT=hoofd
 mkdir -p "$HOME"
-(cd / && timeout 60 "$prefix/bin/tallora")
+uitvoer=$(cd / && timeout 60 "$prefix/bin/tallora")
+grep -q '^getekend ' <<<"$uitvoer" || fout "the installed program showed no main window"
 [ "$(readlink -f "$XDG_DATA_HOME/tallora/sound")" = "$(readlink -f "$programma/sound")" ] || fout "no sounds in the working folder"
 [ -d "$XDG_DATA_HOME/tallora/data" ] && [ ! -L "$XDG_DATA_HOME/tallora/data" ] || fout "no own data folder"
 echo "installatie in orde"

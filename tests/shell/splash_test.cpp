@@ -120,7 +120,7 @@ TEST(Opstart, KlikToontPreciesEenHoofdvenster)
 {
     Werkmap map;
     NepDialogen dialogen;
-    const Opstart opstart(dialogen);
+    const Opstart opstart(dialogen, [&dialogen] { return std::make_unique<Hoofdvenster>(dialogen); });
     // Made once the start window has been painted.
     ASSERT_TRUE(QTest::qWaitFor([&opstart] { return opstart.Hoofd() != nullptr; }, 5000));
     EXPECT_FALSE(opstart.Hoofd()->isVisible());
@@ -141,4 +141,19 @@ TEST(Opstart, KlikToontPreciesEenHoofdvenster)
     QApplication::processEvents();
     EXPECT_EQ(zichtbaar(), QStringList {"MDIForm1"});
     EXPECT_TRUE(dialogen.meldingen().empty());
+}
+
+// Without its program module beside it (none lies beside the tests) the program tells the teacher why it cannot start
+// and ends, instead of showing a start window that leads nowhere.
+TEST(Opstart, ZonderProgrammamoduleEenMeldingEnGeenHoofdvenster)
+{
+    NepDialogen dialogen;
+    EXPECT_EQ(LaadProgramma(dialogen), nullptr);
+    ASSERT_EQ(dialogen.meldingen().size(), 1U);
+    EXPECT_TRUE(dialogen.laatste().prompt.startsWith("Tallora kan niet starten : "));
+    EXPECT_EQ(dialogen.laatste().icoon, Icoon::Kritiek);
+
+    Opstart opstart(dialogen, [&dialogen] { return LaadProgramma(dialogen); });
+    EXPECT_EQ(opstart.SlaOver(), nullptr);
+    EXPECT_EQ(dialogen.meldingen().size(), 2U);
 }
