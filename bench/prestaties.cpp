@@ -170,7 +170,8 @@ int main(int argc, char* argv[])
             QStringLiteral("tienduizend"), QStringLiteral("honderdduizend"), QStringLiteral("splitsen"),
             QStringLiteral("graanvullen"), QStringLiteral("gbherkennen"), QStringLiteral("gbordenen"),
             QStringLiteral("grordenen"), QStringLiteral("gbvissen"), QStringLiteral("puzzel"), QStringLiteral("race"),
-            QStringLiteral("oefenbladen"), QStringLiteral("algemeen")};
+            QStringLiteral("oefenbladen"), QStringLiteral("toets"), QStringLiteral("chrono"),
+            QStringLiteral("algemeen"), QStringLiteral("over")};
     std::printf("\nprocessor in rust, 5 s per venster (%% van een kern)\n");
     for (const QString& venster : vensters) {
         const auto cpu = MeetProcessor(tallora, QStringLiteral("open:") + venster, 5);
