@@ -38,11 +38,7 @@ TEST_F(Hoofdrekenen, StandaardReeksEnDeEindvraag)
     for (int n = 20; n >= 1; --n) {
         ASSERT_EQ(tekst(venster, "lblAantal"), QStringLiteral("nog %1 oefeningen").arg(n));
         EXPECT_LE(juist(venster).toInt(), 20);
-        const bool goed = n % 4 != 0;
-        antwoord(venster, goed ? juist(venster) : juist(venster) + ".4");
-        if (n > 1) {
-            EXPECT_EQ(tekst(venster, "lblUitslag"), goed ? "Goed zo !" : "Foutje !");
-        }
+        antwoord(venster, n % 4 ? juist(venster) : juist(venster) + ".4");
     }
     EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 15 op 20\r\n\r\nNog eens ?");
     EXPECT_EQ(paginaVoor(venster), 0);

@@ -49,9 +49,6 @@ TEST_F(MaalDeel, ReeksMetEenTafelTotHetEinde)
             vorige = uitkomst;
             uitkomsten.insert(uitkomst);
             antwoord(venster, QString::number(n % 3 ? uitkomst : uitkomst + 1));
-            if (n > 1) {
-                EXPECT_EQ(tekst(venster, "lblUitslag"), n % 3 ? "Goed zo !" : "Foutje !");
-            }
         }
         EXPECT_EQ(uitkomsten, (std::set {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         EXPECT_EQ(dialogen.laatste().prompt, "Alle oefeningen zijn gemaakt.\r\nJe haalde 27 op 40\r\n\r\nNog eens ?");
