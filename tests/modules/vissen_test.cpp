@@ -26,17 +26,22 @@ int Doelgetal(const QWidget& venster)
     return tekst(venster, "lblOpgave").toInt();
 }
 
+class Vissen : public ::testing::Test
+{
+protected:
+    Programma programma;
+    QWidget& venster = programma.Open("gbvissen", 21);
+    Water* water = vind<Water>(venster, "fraWater");
+};
+
 // The Oefening page as it first shows, and the ten fish at their starting places in the water, each the right size
 // for it.
-TEST(Vissen, BeginEnVissenOpHunPlek)
+TEST_F(Vissen, BeginEnVissenOpHunPlek)
 {
-    Programma programma;
-    QWidget& venster = programma.Open("gbvissen", 3);
     klikTab(venster, 1);
     EXPECT_EQ(tekst(venster, "lblResultaat"), "Je haalde al 0 goede vissen uit het water...");
     EXPECT_EQ(tekst(venster, "lblUitslag"), "");
     EXPECT_TRUE(Doelgetal(venster) >= 1 && Doelgetal(venster) <= 10);
-    auto* water = vind<Water>(venster, "fraWater");
     EXPECT_NEAR(static_cast<double>(water->width()) / water->height(), 7455.0 / 3255, 0.02);
     const double factor = water->width() / 7455.0;
     const QPoint start[] {{1080, 600}, {600, 1560}, {2760, 480}, {2160, 2040}, {3840, 480}, {3840, 2160}, {5040, 240},
@@ -54,10 +59,8 @@ TEST(Vissen, BeginEnVissenOpHunPlek)
 // The fish of the number shown is caught: "Goed zo !" on green, one approval sound, one more in the count and a new
 // number drawn, every number in turn. Any other fish: "Foutje..." on red, one disapproval sound, and the number
 // stays.
-TEST(Vissen, GoedeEnFouteVangst)
+TEST_F(Vissen, GoedeEnFouteVangst)
 {
-    Programma programma;
-    QWidget& venster = programma.Open("gbvissen", 21);
     klikTab(venster, 1);
     NepSpeler speler;
     std::set<int> getallen;
@@ -84,11 +87,8 @@ TEST(Vissen, GoedeEnFouteVangst)
 
 // Help and Setup neither stop nor reset the game: the number and the count stay, and the fish swim on as soon as
 // the water is back. Only while the water is out of sight does its timer rest.
-TEST(Vissen, HelpStoptHetSpelNiet)
+TEST_F(Vissen, HelpStoptHetSpelNiet)
 {
-    Programma programma;
-    QWidget& venster = programma.Open("gbvissen", 5);
-    auto* water = vind<Water>(venster, "fraWater");
     EXPECT_FALSE(water->Zwemt());
     klikTab(venster, 1);
     klik(Vis(venster, Doelgetal(venster) - 1));
@@ -113,12 +113,9 @@ TEST(Vissen, HelpStoptHetSpelNiet)
 
 // Over the water the pointer is a fish hook, and the fishing line's end follows it, also over a fish; elsewhere it
 // stays.
-TEST(Vissen, LijnVolgtDeMuis)
+TEST_F(Vissen, LijnVolgtDeMuis)
 {
-    Programma programma;
-    QWidget& venster = programma.Open("gbvissen");
     klikTab(venster, 1);
-    auto* water = vind<Water>(venster, "fraWater");
     EXPECT_EQ(water->cursor().shape(), Qt::BitmapCursor);
     const double factor = water->width() / 7455.0;
     BeweegMuis(water, {100, 50});
@@ -134,10 +131,8 @@ TEST(Vissen, LijnVolgtDeMuis)
 }
 
 // Without a mouse: Tab goes from fish to fish and Space catches the one the keyboard is on.
-TEST(Vissen, VangenMetHetToetsenbord)
+TEST_F(Vissen, VangenMetHetToetsenbord)
 {
-    Programma programma;
-    QWidget& venster = programma.Open("gbvissen", 5);
     klikTab(venster, 1);
     const int doel = Doelgetal(venster);
     for (int stap = 0; stap < 40 && focus() != Vis(venster, doel - 1); ++stap)
