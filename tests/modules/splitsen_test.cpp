@@ -165,6 +165,24 @@ TEST_F(Splitsen, ElkeSoortEenFouteRijEnDanOpgelost)
     }
 }
 
+// A row that only adds up because a box was left empty is no answer: the child is told to fill it in, and nothing
+// is counted.
+TEST_F(Splitsen, EenLeegVakIsGeenAntwoord)
+{
+    // Kind 2: one part given, the other part and the whole free. The free part left empty, the whole typed as the
+    // given part.
+    Start(2, "6", "2");
+    const NepSpeler speler;
+    const QString vrij = focus()->objectName();
+    const QString gegeven = Vak(venster, vrij.startsWith("txtLinks") ? "txtRechts" : "txtLinks", 0)->text();
+    Typ({});
+    Typ(gegeven);
+    ASSERT_EQ(dialogen.meldingen().size(), 1U);
+    EXPECT_EQ(dialogen.laatste().prompt, "Je moet wel iets invullen !!!");
+    EXPECT_EQ(tekst(venster, "lblResultaat"), "Resultaat : 0 op 0");
+    EXPECT_TRUE(speler.gespeeld().empty());
+}
+
 // Kind 5 with single number 4 (8 with maximum 5 and "nee": adjusting is switched on): the rows shown, and only
 // rows 0..4 count when all eleven stay.
 TEST_F(Splitsen, RijenVanVrijPerGetal)
